@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+#include "windowing/win_types.h"
+
+// The text class the application is written with: a byte string with
+// printf-style formatting. Numbers are formatted in the "C" locale, which the
+// program keeps for LC_NUMERIC whatever the user's locale.
+class CString {
+public:
+    CString() = default;
+    CString(const char* text) : m_text(text ? text : "") {}  // NOLINT: implicit, as the platform's
+    CString(std::string text) : m_text(std::move(text)) {}   // NOLINT
+
+    // Replaces the text with the printf-style formatting of the arguments.
+    void Format(const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+        ;
+    void FormatV(const char* format, va_list args);
+
+    // Loads string resource `id` of the program; FALSE (and an empty text)
+    // when there is no such string.
+    BOOL LoadStringA(UINT id);
+
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    bool IsEmpty() const { return m_text.empty(); }
+    void Empty() { m_text.clear(); }
+
+    operator const char*() const { return m_text.c_str(); }  // NOLINT: as the platform's
+    const std::string& str() const { return m_text; }
+
+    CString& operator=(const char* text) { m_text = text ? text : ""; return *this; }
+    bool operator==(const CString& other) const = default;
+    bool operator==(const char* other) const { return m_text == (other ? other : ""); }
+
+private:
+    std::string m_text;
+};

@@ -1,0 +1,107 @@
+#include "framework/cwnd.h"
+
+#include <unordered_map>
+
+#include "framework/afx_globals.h"
+#include "framework/cmenu.h"
+#include "windowing/hosted_control.h"
+#include "windowing/win_api.h"
+#include "windowing/window_system.h"
+
+namespace {
+
+std::unordered_map<HWND, CWnd*>& permanentMap() {
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+}  // namespace
+
+CWnd::~CWnd() { Detach(); }
+
+CWnd* CWnd::FromHandlePermanent(HWND window) {
+    const auto found = permanentMap().find(window);
+    return found == permanentMap().end() ? nullptr : found->second;
+}
+
+BOOL CWnd::Attach(HWND window) {
+    if (!window || m_hWnd || !::IsWindow(window) || FromHandlePermanent(window)) return FALSE;
+    m_hWnd = window;
+    permanentMap()[window] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    HWND window = m_hWnd;
+    if (window) {
+        const auto found = permanentMap().find(window);
+        if (found != permanentMap().end() && found->second == this) permanentMap().erase(found);
+    }
+    m_hWnd = nullptr;
+    return window;
+}
+
+void CWnd::DetachDestroyedWindows() {
+    auto& map = permanentMap();
+    for (auto it = map.begin(); it != map.end();) {
+        if (!::IsWindow(it->first)) {
+            it->second->m_hWnd = nullptr;
+            it = map.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+
+void CWnd::SetWindowTextA(LPCSTR text) { ::SetWindowTextA(m_hWnd, text); }
+
+void CWnd::GetWindowTextA(CString& text) const {
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
+    buffer.resize(static_cast<std::size_t>(copied));
+    text = CString(std::move(buffer));
+}
+
+int CWnd::GetWindowTextLengthA() const { return ::GetWindowTextLengthA(m_hWnd); }
+
+LRESULT CWnd::SendMessageA(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
+
+HICON CWnd::SetIcon(HICON icon, BOOL big) {
+    return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+}
+
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+
+void CWnd::GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+
+BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+
+BOOL CWnd::CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    if (!parent || !parent->m_hWnd || m_hWnd) return FALSE;
+    HWND window = CreateHostedControl(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
+    return window ? Attach(window) : FALSE;
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const AFX_MSGMAP_ENTRY* entry = message == WM_COMMAND ? FindMessageEntry(message, HIWORD(wParam), LOWORD(wParam))
+                                                          : FindMessageEntry(message, 0, 0);
+    if (!entry) return false;
+    // Handlers may call Default(), which needs the message they were given;
+    // keep the outer one for nested messages.
+    const CurrentMessage outer = m_currentMessage;
+    m_currentMessage = {message, wParam, lParam};
+    *result = entry->pfn(this, wParam, lParam);
+    m_currentMessage = outer;
+    return true;
+}
+
+LRESULT CWnd::Default() {
+    return ::DefWindowProcA(m_hWnd, m_currentMessage.message, m_currentMessage.wParam, m_currentMessage.lParam);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/cmd_target.h"
+#include "framework/cstring.h"
+
+class CMenu;
+
+// A program object bound to one window of the window system. The binding
+// lasts while the window exists; every call on an unbound object does nothing.
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object bound to `window`, or null.
+    static CWnd* FromHandlePermanent(HWND window);
+    BOOL Attach(HWND window);
+    HWND Detach();
+    // Unbinds every object whose window no longer exists.
+    static void DetachDestroyedWindows();
+
+    BOOL ShowWindow(int command);
+    void SetWindowTextA(LPCSTR text);
+    void GetWindowTextA(CString& text) const;
+    int GetWindowTextLengthA() const;
+    LRESULT SendMessageA(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    CMenu* GetSystemMenu(BOOL revert) const;
+    HICON SetIcon(HICON icon, BOOL big);
+    BOOL IsIconic() const;
+    void GetClientRect(RECT* rect) const;
+    BOOL IsWindowVisible() const;
+
+    // Creates a control of an outside class, named by its class identifier,
+    // as a child of `parent`.
+    BOOL CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+
+    // Routes a message through the message map; false when no entry took it.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+protected:
+    // Default processing of the message now being handled.
+    LRESULT Default();
+
+    struct CurrentMessage {
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage m_currentMessage;
+};

@@ -1,0 +1,180 @@
+#include "translation/translation_calc.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "units/unit_factors.h"
+
+namespace translation {
+
+namespace {
+
+// printf-style formatting into a std::string, in whatever LC_NUMERIC the
+// program keeps (the "C" locale).
+std::string format(const char* fmt, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+std::string format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, fmt, measure);
+    va_end(measure);
+    std::string text;
+    if (length > 0) {
+        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), fmt, args);
+        text.assign(buffer.data(), static_cast<std::size_t>(length));
+    }
+    va_end(args);
+    return text;
+}
+
+// Unit list positions to SI values. Where the factor is a product of two
+// constants it is formed first and the typed value multiplied in last, so the
+// printed results come out the same to the last digit. A position that is not
+// in the list gives nothing.
+
+std::optional<double> massToKg(double value, int unit) {
+    switch (unit) {
+    case 0: return value;                                 // kg
+    case 1: return units::KG_PER_SLUG * value;            // slugs
+    case 2: return units::KG_PER_LBM * value;             // lbm
+    default: return std::nullopt;
+    }
+}
+
+std::optional<double> stiffnessToNPerM(double value, int unit) {
+    switch (unit) {
+    case 0: return value;                                              // N/m
+    case 1: return 1000.0 * value;                                     // N/mm
+    case 2: return (units::FT_PER_M * units::N_PER_LBF) * value;       // lbf/ft
+    case 3: return (units::IN_PER_M * units::N_PER_LBF) * value;       // lbf/in
+    default: return std::nullopt;
+    }
+}
+
+std::optional<double> frequencyToRadPerSec(double value, int unit) {
+    switch (unit) {
+    case 0: return value;                                 // rad/sec
+    case 1: return units::RAD_PER_CYCLE * value;          // Hz
+    default: return std::nullopt;
+    }
+}
+
+// With no unit selected the kept quantity stays as it was and the
+// calculation goes on with it.
+void store(double& kept, std::optional<double> converted) {
+    if (converted) {
+        kept = *converted;
+    }
+}
+
+// The static deflection under 1 G of the kept mass on the kept stiffness,
+// whichever of the two was typed and whichever computed.
+void addDeflection(KeptQuantities& kept, CalcResult& result) {
+    kept.tra_deflection = (kept.tra_mass * 9.81) / kept.tra_stiffness;
+    kept.tra_deflection_text = format("%14.3g mm \r\n\r\n %14.3g in",
+                                      kept.tra_deflection * 1000.0,
+                                      kept.tra_deflection * units::IN_PER_M);
+    result.deflection = kept.tra_deflection_text;
+}
+
+void naturalFrequency(double x1, double x2, const CalcRequest& request,
+                      KeptQuantities& kept, CalcResult& result) {
+    store(kept.tra_mass, massToKg(x1, request.unit1));
+    store(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    if (!(kept.tra_mass > units::ZERO_LIMIT)) {
+        result.results = "mass input error";
+        return;
+    }
+    kept.tra_omega = std::sqrt(kept.tra_stiffness / kept.tra_mass);
+    result.results = format("%14.4g rad/sec\r\n\r\n %14.4g Hz", kept.tra_omega,
+                            units::CYCLE_PER_RAD * kept.tra_omega);
+    result.title = "Natural Frequency";
+    addDeflection(kept, result);
+}
+
+void stiffness(double x1, double x2, const CalcRequest& request,
+               KeptQuantities& kept, CalcResult& result) {
+    store(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
+    store(kept.tra_mass, massToKg(x2, request.unit2));
+    // Only the mass is checked: a frequency of either sign squares to the
+    // same stiffness.
+    if (!(kept.tra_mass > units::ZERO_LIMIT)) {
+        result.results = "mass input error";
+        return;
+    }
+    kept.tra_stiffness = std::pow(kept.tra_omega, 2.0) * kept.tra_mass;
+    const double k = kept.tra_stiffness;
+    result.results = format(
+        "%14.4g N/m \r\n %14.4g N/mm \r\n\r\n %14.4g lbf/ft \r\n %14.4g lbf/in", k,
+        k * 0.001, k / (units::FT_PER_M * units::N_PER_LBF),
+        k / (units::IN_PER_M * units::N_PER_LBF));
+    result.title = "Stiffness";
+    addDeflection(kept, result);
+}
+
+void mass(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
+          CalcResult& result) {
+    store(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
+    store(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    if (!(kept.tra_omega > units::ZERO_LIMIT)) {
+        result.results = "frequency input error";
+        return;
+    }
+    kept.tra_mass = kept.tra_stiffness / std::pow(kept.tra_omega, 2.0);
+    const double m = kept.tra_mass;
+    result.results = format("%14.4g kg \r\n\r\n %14.4g slugs \r\n\r\n %14.4g lbm", m,
+                            m / units::KG_PER_SLUG, m / units::KG_PER_LBM);
+    result.title = "Mass";
+    addDeflection(kept, result);
+}
+
+}  // namespace
+
+std::string formatEcho(double value) {
+    std::string text = format("%14.5g", value);
+    if (!std::isfinite(value)) {
+        return text;
+    }
+    // Five digits is what users expect to see, but an echo that reads back as
+    // another number would silently change the next Calculate; widen until it
+    // does not (17 significant digits always read back exactly).
+    for (int precision = 6; precision <= 17 && std::atof(text.c_str()) != value;
+         ++precision) {
+        text = format("%14.*g", precision, value);
+    }
+    return text;
+}
+
+CalcResult calculate(const CalcRequest& request, KeptQuantities& kept) {
+    CalcResult result;
+    const double x1 = std::atof(request.input1.c_str());
+    const double x2 = std::atof(request.input2.c_str());
+    result.echo1 = formatEcho(x1);
+    result.echo2 = formatEcho(x2);
+
+    switch (request.analysis) {
+    case 0: naturalFrequency(x1, x2, request, kept, result); break;
+    case 1: stiffness(x1, x2, request, kept, result); break;
+    case 2: mass(x1, x2, request, kept, result); break;
+    default:
+        // Nothing to solve: the results field shows the last text formatted,
+        // which is the echo of input 2.
+        result.results = result.echo2;
+        break;
+    }
+    return result;
+}
+
+}  // namespace translation

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "windowing/win_types.h"
+
+// Dialog templates as data: what the resource compiler would have produced.
+// Every control is created afresh from its template entry at each modal run,
+// in template order, which is also the tab order.
+
+enum class ControlKind { Button, Edit, Static, ListBox, Hosted };
+
+struct ControlTemplate {
+    ControlKind kind = ControlKind::Static;
+    int id = IDC_STATIC;
+    std::string text;
+    short x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+    DWORD style = 0;                     // WS_CHILD | WS_VISIBLE are implied by the caller's table
+    DWORD exStyle = 0;
+    WORD imageId = 0;     // SS_BITMAP: the bitmap resource shown
+    std::string classId;  // Hosted: the registered class identifier
+};
+
+struct DialogTemplate {
+    std::string caption;
+    short x = 0, y = 0, cx = 0, cy = 0;  // dialog units; (0, 0) means "centre it"
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::string fontName = "System";
+    WORD pointSize = 10;
+    std::vector<ControlTemplate> controls;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "windowing/window.h"
+
+// A control of an outside class, created by its class identifier from the
+// registry below. A dialog can only host one after the program has switched
+// hosting on (as it must before such a dialog is first created).
+class HostedControl : public Window {
+public:
+    HostedControl(const ControlTemplate& entry)
+        : Window(ControlKind::Hosted, entry.id, entry.text, entry.style, entry.exStyle), m_classId(entry.classId) {}
+
+    const std::string& classId() const { return m_classId; }
+
+private:
+    std::string m_classId;
+};
+
+class HostedControlRegistry {
+public:
+    using Factory = std::function<std::unique_ptr<HostedControl>(const ControlTemplate&)>;
+
+    static HostedControlRegistry& instance();
+
+    void registerClass(const std::string& classId, Factory factory);
+    // A new control for the template entry, or null when hosting is off or no
+    // class is registered under its identifier.
+    std::unique_ptr<HostedControl> create(const ControlTemplate& entry) const;
+
+    void enableHosting() { m_hostingEnabled = true; }
+    bool hostingEnabled() const { return m_hostingEnabled; }
+    void reset() { m_hostingEnabled = false; }
+
+private:
+    std::map<std::string, Factory> m_factories;
+    bool m_hostingEnabled = false;
+};
