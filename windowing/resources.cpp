@@ -1,5 +1,6 @@
 #include "windowing/resources.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -71,11 +72,10 @@ const BitmapResource* ResourceModule::bitmap(WORD id) const {
 bool ResourceModule::holds(LPCSTR name, LPCSTR type) const {
     if (!IS_INTRESOURCE(name) || !IS_INTRESOURCE(type)) return false;
     const WORD id = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
-    const std::uintptr_t kind = reinterpret_cast<std::uintptr_t>(type);
     if (type == RT_GROUP_ICON) return icon(id) != nullptr;
     if (type == RT_DIALOG) return dialog(id) != nullptr;
     if (type == RT_BITMAP) return bitmap(id) != nullptr;
-    if (kind == reinterpret_cast<std::uintptr_t>(RT_STRING)) return string(id) != nullptr;
+    if (type == RT_STRING) return string(id) != nullptr;
     return false;
 }
 

@@ -58,6 +58,13 @@ public:
     // Adds a step for the window with this caption.
     ScriptedUser& at(const std::string& caption, Step step);
 
+    // The desktop's font and screen, as a real display would report them.
+    void setBaseUnits(BaseUnits units) { m_baseUnits = units; }
+    BaseUnits dialogBaseUnits() const override { return m_baseUnits; }
+    // Move and Size commands handed to the desktop.
+    const std::vector<UINT>& moveOrSizeRequests() const { return m_moveOrSize; }
+    void beginMoveOrSize(HWND, UINT command) override { m_moveOrSize.push_back(command); }
+
     // Captions of the windows created so far, in order.
     const std::vector<std::string>& opened() const { return m_opened; }
     std::size_t stepsLeft() const { return m_steps.size(); }
@@ -75,4 +82,6 @@ private:
     };
     std::deque<ScriptStep> m_steps;
     std::vector<std::string> m_opened;
+    std::vector<UINT> m_moveOrSize;
+    BaseUnits m_baseUnits;
 };

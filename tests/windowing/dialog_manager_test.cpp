@@ -162,6 +162,16 @@ TEST_F(DialogManager, ATemplateAtTheOriginIsCentredAndScaledByTheFontsBaseUnits)
     run(makeTemplate());
 }
 
+TEST_F(DialogManager, LayoutFollowsTheDesktopsFontSize) {
+    user.setBaseUnits({7, 14});
+    user.at("Test", [](UserAtWindow& window) {
+        // (10, 10, 40 x 12) in units of 7/4 x 14/8 pixels, rounded half away from zero.
+        EXPECT_EQ(WindowSystem::instance().find(window.control(kEdit))->rect(), (RECT{18, 18, 88, 39}));
+        window.press(Key::Escape);
+    });
+    run(makeTemplate());
+}
+
 TEST_F(DialogManager, AScriptThatEndsEarlyAbandonsTheRunInsteadOfWaiting) {
     ::testing::TestPartResultArray failures;
     {

@@ -81,6 +81,16 @@ TEST_F(SystemMenu, DefaultProcessingMinimisesAndRestores) {
     run(resizable());
 }
 
+TEST_F(SystemMenu, MoveAndSizeAreHandedToTheDesktop) {
+    user.at("Test", [](UserAtWindow& window) {
+        window.systemCommand(SC_MOVE);
+        window.systemCommand(SC_SIZE);
+        window.press(Key::Escape);
+    });
+    run(resizable());
+    EXPECT_EQ(user.moveOrSizeRequests(), (std::vector<UINT>{SC_MOVE, SC_SIZE}));
+}
+
 TEST_F(SystemMenu, RevertingRestoresTheStandardEntries) {
     user.at("Test", [](UserAtWindow& window) {
         AppendMenuA(GetSystemMenu(window.dialog(), FALSE), MF_STRING, 0x0010, "extra");
