@@ -485,4 +485,28 @@ TEST_F(TranslationDlgTest, CalculatingAgainGivesTheSameResults) {
     run();
 }
 
+TEST_F(TranslationDlgTest, TheLastSystemOutlivesTheWindow) {
+    // A unit list with nothing selected stores nothing for its input, so
+    // Calculate goes on with the mass kept from the earlier opening.
+    user.at(kCaption, [](UserAtWindow& w) {
+        w.choose(IDC_TRA_ANALYSIS, kNaturalFrequency);
+        w.type(IDC_TRA_INPUT1, "10");
+        w.type(IDC_TRA_INPUT2, "1000");
+        w.click(IDOK);
+        w.press(Key::Escape);
+    });
+    user.at(kCaption, [](UserAtWindow& w) {
+        w.choose(IDC_TRA_ANALYSIS, kNaturalFrequency);
+        w.type(IDC_TRA_INPUT1, "999");
+        w.type(IDC_TRA_INPUT2, "1000");
+        SendMessageA(w.control(IDC_TRA_UNITS1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        w.click(IDOK);
+        EXPECT_EQ(w.text(IDC_TRA_RESULTS), kTenKgNaturalFrequency);
+        EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kTenKgDeflection);
+        w.press(Key::Escape);
+    });
+    run();
+    run();
+}
+
 }  // namespace
