@@ -98,13 +98,7 @@ void CTranslationDlg::DoDataExchange(CDataExchange* exchange) {
     m_input1.ShowWindow(SW_HIDE);
     m_units2.ShowWindow(SW_HIDE);
     m_units1.ShowWindow(SW_HIDE);
-    m_results.ShowWindow(SW_HIDE);
-    m_resultsTitle.ShowWindow(SW_HIDE);
-    m_resultsGroup.ShowWindow(SW_HIDE);
-    m_deflectionLabel.ShowWindow(SW_HIDE);
-    m_deflection.ShowWindow(SW_HIDE);
-    m_deflection.SetWindowTextA(kBlank);
-    m_results.SetWindowTextA(kBlank);
+    HideResults();
     m_calculate.ShowWindow(SW_HIDE);
 }
 
