@@ -2,6 +2,7 @@
 
 #include "framework/afxwin.h"
 #include "support/scripted_user.h"
+#include "windowing/hosted_control.h"
 
 namespace {
 
@@ -162,6 +163,28 @@ TEST_F(MessageMaps, UnboundControlObjectsIgnoreEveryCall) {
     EXPECT_TRUE(text.IsEmpty());
     EXPECT_EQ(edit.ShowWindow(SW_SHOW), FALSE);
     EXPECT_EQ(edit.GetSystemMenu(FALSE), nullptr);
+}
+
+TEST_F(MessageMaps, ControlsOfOutsideClassesAreCreatedByTheirClassIdentifier) {
+    static const char* const kClassId = "{3C9FDFB1-0000-0000-0000-000000000000}";
+    DerivedDlg dialog;
+    CWnd hosted;
+    user.at("Map", [&](UserAtWindow& window) {
+        const RECT rect{1, 2, 30, 40};
+        EXPECT_FALSE(hosted.CreateControl(kClassId, "link", WS_VISIBLE, rect, &dialog, 60)) << "hosting is off";
+        AfxEnableControlContainer();
+        EXPECT_FALSE(hosted.CreateControl(kClassId, "link", WS_VISIBLE, rect, &dialog, 60)) << "no such class";
+        HostedControlRegistry::instance().registerClass(kClassId, [](const ControlTemplate& entry) {
+            return std::make_unique<HostedControl>(entry);
+        });
+        EXPECT_TRUE(hosted.CreateControl(kClassId, "link", WS_VISIBLE, rect, &dialog, 60));
+        EXPECT_EQ(hosted.m_hWnd, window.control(60));
+        EXPECT_EQ(window.text(60), "link");
+        EXPECT_EQ(WindowSystem::instance().find(hosted.m_hWnd)->rect(), rect);
+        window.press(Key::Escape);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(hosted.m_hWnd, nullptr) << "unbound when its dialog is gone";
 }
 
 }  // namespace
