@@ -103,7 +103,7 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE, const DialogTemplate* dialogTemplate,
     HWND focusBefore = GetFocus();
     HWND dialog = createDialog(*dialogTemplate, owner, procedure, param);
     if (!dialog) return -1;
-    if (Display* display = system.display()) display->windowCreated(dialog);
+    if (WindowDisplay* display = system.display()) display->windowCreated(dialog);
 
     HWND firstTabStop = system.nextTabStop(dialog, nullptr, false);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop), param) && IsWindow(dialog)) {

@@ -65,7 +65,7 @@ LRESULT DialogWindow::defaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
         case SC_RESTORE: setIconic(false); setMaximized(false); return 0;
         case SC_MOVE:
         case SC_SIZE:
-            if (Display* display = system.display()) display->beginMoveOrSize(handle(), static_cast<UINT>(wParam) & 0xFFF0);
+            if (WindowDisplay* display = system.display()) display->beginMoveOrSize(handle(), static_cast<UINT>(wParam) & 0xFFF0);
             return 0;
         default: return 0;
         }

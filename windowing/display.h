@@ -23,9 +23,9 @@ struct BaseUnits {
     int cy = 16;  // character height of the dialog font, in pixels
 };
 
-class Display {
+class WindowDisplay {
 public:
-    virtual ~Display() = default;
+    virtual ~WindowDisplay() = default;
 
     // A dialog and all its controls exist and the dialog is about to be shown.
     virtual void windowCreated(HWND dialog) = 0;

@@ -154,6 +154,6 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     DialogWindow* window = windows().findDialog(dialog);
     if (!window) return FALSE;
     window->end(result);
-    if (Display* display = windows().display()) display->modalRunEnding(dialog);
+    if (WindowDisplay* display = windows().display()) display->modalRunEnding(dialog);
     return TRUE;
 }

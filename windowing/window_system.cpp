@@ -12,7 +12,7 @@ WindowSystem& WindowSystem::instance() {
     return system;
 }
 
-void WindowSystem::setDisplay(Display* display) {
+void WindowSystem::setDisplay(WindowDisplay* display) {
     m_display = display;
     m_abandoned = false;
 }

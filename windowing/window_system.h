@@ -22,8 +22,8 @@ public:
     static WindowSystem& instance();
 
     // --- The display ----------------------------------------------------
-    void setDisplay(Display* display);
-    Display* display() const { return m_display; }
+    void setDisplay(WindowDisplay* display);
+    WindowDisplay* display() const { return m_display; }
     BaseUnits dialogBaseUnits() const;
     POINT screenSize() const;
     void notify(HWND window, Change change);
@@ -92,7 +92,7 @@ private:
 
     std::unordered_map<HWND, std::unique_ptr<Window>> m_windows;
     std::uintptr_t m_nextHandle = 0x100;
-    Display* m_display = nullptr;
+    WindowDisplay* m_display = nullptr;
     HWND m_focus = nullptr;
     std::vector<HWND> m_modalStack;
     bool m_abandoned = false;

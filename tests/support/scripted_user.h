@@ -46,7 +46,7 @@ private:
 // the user does in each. A window that waits when the script expects another
 // one, or when the script has ended, fails the test and abandons every modal
 // run; a step left over at the end fails it too.
-class ScriptedUser : public Display {
+class ScriptedUser : public WindowDisplay {
 public:
     using Step = std::function<void(UserAtWindow&)>;
 
