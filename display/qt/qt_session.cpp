@@ -3,10 +3,26 @@
 #include <QApplication>
 #include <clocale>
 
+#include "display/qt/first_paint_report.h"
+#include "display/qt/qt_display.h"
+#include "windowing/window_system.h"
+
 struct QtSession::Impl {
-    Impl(int& argc, char** argv) : application(argc, argv) { std::setlocale(LC_NUMERIC, "C"); }
+    Impl(int& argc, char** argv) : application(argc, argv) {
+        // Constructing QApplication switched the process to the user's locale;
+        // numbers are read with atof and written with printf in "C".
+        std::setlocale(LC_NUMERIC, "C");
+        // Windows close only when the program ends their modal runs.
+        QApplication::setQuitOnLastWindowClosed(false);
+        display = std::make_unique<QtDisplay>();
+        display->setReportsFirstPaint(FirstPaintReport::wanted());
+        WindowSystem::instance().setDisplay(display.get());
+    }
+
     QApplication application;
+    std::unique_ptr<QtDisplay> display;
 };
 
 QtSession::QtSession(int& argc, char** argv) : m_impl(std::make_unique<Impl>(argc, argv)) {}
+
 QtSession::~QtSession() = default;

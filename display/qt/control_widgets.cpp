@@ -1,0 +1,208 @@
+#include "display/qt/control_widgets.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "display/qt/pixel_pictures.h"
+#include "display/qt/shown_text.h"
+#include "display/qt/text_field.h"
+#include "display/qt/window_text.h"
+#include "windowing/static_control.h"
+
+namespace {
+
+// Alignments of static text, beside SS_LEFT.
+constexpr DWORD kStaticCentre = 0x1;
+constexpr DWORD kStaticRight = 0x2;
+
+// Templates leave little room around their texts, and the desktop's font may
+// run wider than the one a template was drawn for: a one-line caption that
+// does not fit is set a little smaller, down to this share of the size,
+// rather than cut off.
+constexpr double kSmallestShare = 0.85;
+// What a line edit keeps free beside its text, left and right together.
+constexpr int kLineEditMargins = 4;
+
+void shrinkToFit(QWidget* widget, const QString& text, int room) {
+    const QFont normal = QApplication::font(widget);
+    QFont font = normal;
+    const double size = normal.pointSizeF();
+    for (double smaller = size; size > 0 && smaller >= size * kSmallestShare; smaller -= 0.25) {
+        QFont candidate = normal;
+        candidate.setPointSizeF(smaller);
+        if (QFontMetrics(candidate).horizontalAdvance(text) <= room) {
+            font = candidate;
+            break;
+        }
+    }
+    // A text too long even so keeps the normal size and is cut, as the
+    // platform cuts it.
+    if (widget->font() != font) widget->setFont(font);
+}
+
+const BitmapResource* bitmapOf(const Window& control) {
+    const HINSTANCE module = GetProgramModule();
+    return module ? module->bitmap(static_cast<const StaticControl&>(control).imageId()) : nullptr;
+}
+
+QWidget* makePushButton() {
+    auto* button = new QPushButton;
+    // The window system decides what Enter presses; Qt must never press a
+    // button on its own.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* makeLabel(const Window& control) {
+    auto* label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if ((control.style() & SS_TYPEMASK) == kStaticCentre) horizontal = Qt::AlignHCenter;
+    if ((control.style() & SS_TYPEMASK) == kStaticRight) horizontal = Qt::AlignRight;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    // Static text wraps at word breaks, but a one-line label keeps its line
+    // whole rather than lose the rest below its bottom edge.
+    const int height = control.rect().bottom - control.rect().top;
+    label->setWordWrap(height >= 2 * QFontMetrics(label->font()).lineSpacing());
+    return label;
+}
+
+QWidget* makePicture(const Window& control) {
+    auto* picture = new QLabel;
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (const BitmapResource* bitmap = bitmapOf(control)) picture->setPixmap(QPixmap::fromImage(PixelPictures::image(*bitmap)));
+    return picture;
+}
+
+QWidget* makeLineEdit(const Window& control, bool readOnly) {
+    auto* edit = new QLineEdit;
+    edit->setReadOnly(readOnly);
+    edit->setFrame(control.hasStyle(WS_BORDER));
+    if (readOnly && !control.hasStyle(WS_BORDER)) {
+        // A caption: reads like a label, on whatever is behind it.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::transparent);
+        edit->setPalette(palette);
+    }
+    return edit;
+}
+
+QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedFont) {
+    auto* field = new TextField(readOnly, nullptr);
+    field->setFont(fixedFont);
+    field->setFrameShape(control.hasStyle(WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    field->setVerticalScrollBarPolicy(control.hasStyle(WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    field->setHorizontalScrollBarPolicy(control.hasStyle(WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (!control.hasStyle(ES_AUTOHSCROLL)) field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return field;
+}
+
+QWidget* makeListBox(const Window& control) {
+    auto* list = new QListWidget;
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    list->setVerticalScrollBarPolicy(control.hasStyle(WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(control.hasStyle(WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (!control.hasStyle(WS_BORDER)) list->setFrameShape(QFrame::NoFrame);
+    return list;
+}
+
+QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedFont) {
+    switch (role) {
+    case ControlRole::PushButton: return makePushButton();
+    case ControlRole::GroupBox: return new QGroupBox;
+    case ControlRole::Label: return makeLabel(control);
+    case ControlRole::Picture: return makePicture(control);
+    case ControlRole::InputEdit: return makeLineEdit(control, false);
+    case ControlRole::CaptionEdit: return makeLineEdit(control, true);
+    case ControlRole::TextArea: return makeTextField(control, false, fixedFont);
+    case ControlRole::ResultsField: return makeTextField(control, true, fixedFont);
+    case ControlRole::ListBox: return makeListBox(control);
+    case ControlRole::Hosted: return new QWidget;  // hosts the outside control's own widget
+    }
+    return new QWidget;
+}
+
+}  // namespace
+
+QWidget* ControlWidgets::create(const Window& control, ControlRole role, QWidget* parent, const QFont& fixedFont) {
+    QWidget* widget = makeWidget(control, role, fixedFont);
+    widget->setParent(parent);
+    widget->setObjectName(QStringLiteral("control%1").arg(control.id()));
+    // Only tab stops take the focus, and only from the window system: Qt's
+    // own focus chain never runs because the dialog handles Tab itself.
+    const bool takesFocus = control.isTabStop() && role != ControlRole::GroupBox && role != ControlRole::Label &&
+                            role != ControlRole::Picture;
+    widget->setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus);
+    widget->setGeometry(placement(control, role));
+    showText(widget, control, role);
+    return widget;
+}
+
+QRect ControlWidgets::placement(const Window& control, ControlRole role) {
+    const RECT& r = control.rect();
+    QRect rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (role == ControlRole::Picture) {
+        // A picture control takes the size of its bitmap.
+        if (const BitmapResource* bitmap = bitmapOf(control)) rect.setSize(QSize(bitmap->width, bitmap->height));
+    }
+    return rect;
+}
+
+bool ControlWidgets::showText(QWidget* widget, const Window& control, ControlRole role) {
+    const QString text = toQt(control.text());
+    switch (role) {
+    case ControlRole::PushButton: {
+        auto* button = static_cast<QPushButton*>(widget);
+        if (button->text() == text) return false;
+        button->setText(text);
+        return true;
+    }
+    case ControlRole::GroupBox: {
+        auto* group = static_cast<QGroupBox*>(widget);
+        if (group->title() == text) return false;
+        group->setTitle(text);
+        return true;
+    }
+    case ControlRole::Label: {
+        auto* label = static_cast<QLabel*>(widget);
+        const QString shown = toQt(spokenText(control.text(), static_cast<const StaticControl&>(control).showsPrefix()));
+        if (label->text() == shown) return false;
+        label->setText(shown);
+        if (!label->wordWrap()) shrinkToFit(label, shown, label->contentsRect().width());
+        return true;
+    }
+    case ControlRole::InputEdit:
+    case ControlRole::CaptionEdit: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->text() == text) return false;
+        edit->setText(text);
+        // A caption shows from its start; a value keeps the caret at its end.
+        if (role == ControlRole::CaptionEdit) {
+            shrinkToFit(edit, text, edit->contentsRect().width() - kLineEditMargins);
+            edit->setCursorPosition(0);
+        }
+        return true;
+    }
+    case ControlRole::TextArea:
+    case ControlRole::ResultsField: {
+        auto* field = static_cast<TextField*>(widget);
+        if (field->windowText() == text) return false;
+        field->showWindowText(text);
+        return true;
+    }
+    case ControlRole::Picture:
+    case ControlRole::ListBox:
+    case ControlRole::Hosted:
+        return false;
+    }
+    return false;
+}

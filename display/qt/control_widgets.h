@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include "display/qt/control_role.h"
+
+// Makes the widget that shows one control, placed at the control's rectangle
+// and styled after its window styles. The widgets take no decisions: which
+// button is the default, what is selected and where the focus is all come
+// from the window system.
+class ControlWidgets {
+public:
+    // `fixedFont` is for multi-line edits, whose numbers line up in columns.
+    static QWidget* create(const Window& control, ControlRole role, QWidget* parent, const QFont& fixedFont);
+    // Where the widget of `control` goes, in its dialog's client area.
+    static QRect placement(const Window& control, ControlRole role);
+    // Puts the window system's text of a control into its widget; true when
+    // the widget changed.
+    static bool showText(QWidget* widget, const Window& control, ControlRole role);
+};

@@ -1,0 +1,352 @@
+#include "display/qt/dialog_view.h"
+
+#include <QApplication>
+#include <QAbstractScrollArea>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QWindow>
+
+#include "display/qt/caption_finder.h"
+#include "display/qt/control_widgets.h"
+#include "display/qt/dialog_input.h"
+#include "display/qt/pixel_pictures.h"
+#include "display/qt/qt_display.h"
+#include "display/qt/shown_text.h"
+#include "display/qt/system_menu_popup.h"
+#include "display/qt/window_text.h"
+#include "windowing/dialog_window.h"
+#include "windowing/list_box_control.h"
+#include "windowing/static_control.h"
+#include "windowing/win_api.h"
+#include "windowing/window_system.h"
+
+namespace {
+
+WindowSystem& windows() { return WindowSystem::instance(); }
+
+// Qt hides "[*]" in window titles; "[**]" shows it.
+QString windowTitleOf(const std::string& caption) {
+    QString title = toQt(caption);
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[**]"));
+    return title;
+}
+
+// A control's text as a screen reader should say it.
+QString spokenTextOf(HWND handle) {
+    const Window* window = windows().find(handle);
+    if (!window) return {};
+    bool showsPrefix = window->kind() == ControlKind::Button;
+    if (window->kind() == ControlKind::Static) showsPrefix = static_cast<const StaticControl*>(window)->showsPrefix();
+    return toQt(spokenText(window->text(), showsPrefix)).trimmed();
+}
+
+}  // namespace
+
+DialogView::DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display)
+    : m_dialog(dialog), m_display(display), m_input(std::make_unique<DialogInput>(*this)) {
+    Mirroring mirroring(*this);
+    createSurface(ownerSurface);
+    addNewControls();
+    mirrorText(m_dialog);
+    refreshAccessibleNames();
+    mirrorIcon();
+    mirrorMenu();
+    updateDefaultButtons();
+    if (window()->visible()) showSurface();
+}
+
+DialogView::~DialogView() {
+    Mirroring mirroring(*this);
+    delete m_surface.data();
+}
+
+DialogWindow* DialogView::window() const { return windows().findDialog(m_dialog); }
+
+const DialogView::Control* DialogView::controlFor(HWND handle) const {
+    for (const Control& control : m_controls) {
+        if (control.handle == handle) return &control;
+    }
+    return nullptr;
+}
+
+QWidget* DialogView::widgetFor(HWND window) const {
+    if (window == m_dialog) return m_surface;
+    const Control* control = controlFor(window);
+    return control ? control->widget : nullptr;
+}
+
+HWND DialogView::handleOf(const QObject* object) const {
+    if (!object) return nullptr;
+    if (object == m_surface) return m_dialog;
+    for (const Control& control : m_controls) {
+        if (control.widget == object) return control.handle;
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(control.widget); area && area->viewport() == object) {
+            return control.handle;
+        }
+    }
+    return nullptr;
+}
+
+ControlRole DialogView::roleOf(HWND control) const {
+    const Control* found = controlFor(control);
+    return found ? found->role : ControlRole::Label;
+}
+
+void DialogView::createSurface(QWidget* ownerSurface) {
+    const DialogWindow& dialog = *window();
+    Qt::WindowFlags flags = (ownerSurface ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (dialog.style() & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialog.style() & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+    if (dialog.style() & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+    // Not a child widget of the owner's window, which would pass its disabled
+    // state on: the owner is the window's transient parent instead.
+    m_surface = new DialogSurface(nullptr, flags, *m_input);
+    m_surface->setObjectName(QStringLiteral("dialog"));
+    // A modal frame: the client area keeps the size of the template.
+    m_surface->setFixedSize(dialog.clientSize().x, dialog.clientSize().y);
+    m_placedAt = QPoint(dialog.rect().left, dialog.rect().top);
+    m_surface->move(m_placedAt);
+    // The window system disables the owner as well; this tells the desktop.
+    if (ownerSurface) {
+        m_surface->setWindowModality(Qt::WindowModal);
+        m_surface->winId();  // the platform window, to take the transient parent
+        m_surface->windowHandle()->setTransientParent(ownerSurface->windowHandle());
+    } else if (windows().activeDialog()) {
+        m_surface->setWindowModality(Qt::ApplicationModal);
+    }
+    m_surface->installEventFilter(m_input.get());
+    m_systemMenu = new QMenu(m_surface);
+}
+
+void DialogView::addNewControls() {
+    const DialogWindow* dialog = window();
+    if (!dialog) return;
+    bool added = false;
+    for (HWND child : dialog->children()) {
+        const Window* control = windows().find(child);
+        if (!control || controlFor(child)) continue;
+        const ControlRole role = ::roleOf(*control);
+        QWidget* widget = ControlWidgets::create(*control, role, m_surface, m_display.fixedFont());
+        widget->setEnabled(control->enabled());
+        widget->setVisible(control->visible());
+        m_controls.push_back({child, role, widget});
+        m_input->watch(child, role, widget);
+        if (role == ControlRole::ListBox) mirrorItems(child);
+        added = true;
+    }
+    if (!added) return;
+    // Group boxes lie behind the controls that they frame, which take the clicks.
+    for (const Control& control : m_controls) {
+        if (control.role == ControlRole::GroupBox) control.widget->lower();
+    }
+    refreshAccessibleNames();
+}
+
+void DialogView::changed(HWND window, Change change) {
+    Mirroring mirroring(*this);
+    switch (change) {
+    case Change::Text:
+        mirrorText(window);
+        refreshAccessibleNames();
+        break;
+    case Change::Visibility: mirrorVisibility(window); break;
+    case Change::Enabled: mirrorEnabled(window); break;
+    case Change::Items:
+        if (window == m_dialog) addNewControls();
+        else mirrorItems(window);
+        break;
+    case Change::Selection: mirrorSelection(window); break;
+    case Change::Focus: mirrorFocus(); break;
+    case Change::Icon: mirrorIcon(); break;
+    case Change::Menu: mirrorMenu(); break;
+    case Change::Placement: mirrorPlacement(); break;
+    case Change::Painted: showPaint(); break;
+    }
+}
+
+void DialogView::remirror(HWND window) {
+    Mirroring mirroring(*this);
+    mirrorText(window);
+    mirrorEnabled(window);
+    mirrorVisibility(window);
+    if (roleOf(window) == ControlRole::ListBox && window != m_dialog) mirrorSelection(window);
+    mirrorFocus();
+}
+
+void DialogView::mirrorText(HWND handle) {
+    const Window* window = windows().find(handle);
+    if (!window || !m_surface) return;
+    if (handle == m_dialog) {
+        m_surface->setWindowTitle(windowTitleOf(window->text()));
+        return;
+    }
+    if (const Control* control = controlFor(handle)) ControlWidgets::showText(control->widget, *window, control->role);
+}
+
+void DialogView::mirrorVisibility(HWND handle) {
+    const Window* window = windows().find(handle);
+    if (!window || !m_surface) return;
+    if (handle == m_dialog) {
+        if (window->visible()) showSurface();
+        else m_surface->hide();
+        return;
+    }
+    if (QWidget* widget = widgetFor(handle)) widget->setVisible(window->visible());
+}
+
+void DialogView::mirrorEnabled(HWND handle) {
+    const Window* window = windows().find(handle);
+    QWidget* widget = widgetFor(handle);
+    if (!window || !widget) return;
+    widget->setEnabled(window->enabled());
+    // Disabling takes Qt's focus away; it comes back from the window system.
+    if (window->enabled()) mirrorFocus();
+}
+
+void DialogView::mirrorItems(HWND list) {
+    const Window* window = windows().find(list);
+    auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
+    if (!window || !widget || window->kind() != ControlKind::ListBox) return;
+    const auto& items = static_cast<const ListBoxControl*>(window)->items();
+    QStringList texts;
+    for (const std::string& item : items) texts.append(toQt(item));
+    QStringList shown;
+    for (int row = 0; row < widget->count(); ++row) shown.append(widget->item(row)->text());
+    if (shown != texts) {
+        const QSignalBlocker blocker(widget);
+        widget->clear();
+        widget->addItems(texts);
+    }
+    mirrorSelection(list);
+}
+
+void DialogView::mirrorSelection(HWND list) {
+    const Window* window = windows().find(list);
+    auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
+    if (!window || !widget || window->kind() != ControlKind::ListBox) return;
+    const int selection = static_cast<const ListBoxControl*>(window)->currentSelection();
+    const QSignalBlocker blocker(widget);
+    if (selection >= 0 && selection < widget->count()) {
+        widget->setCurrentRow(selection, QItemSelectionModel::ClearAndSelect);
+        widget->scrollToItem(widget->item(selection));
+    } else {
+        widget->clearSelection();
+        widget->setCurrentItem(nullptr);
+    }
+}
+
+void DialogView::mirrorFocus() {
+    if (!m_surface) return;
+    Mirroring mirroring(*this);
+    const HWND focus = windows().focus();
+    if (focus && windows().topLevelOf(focus) == m_dialog) {
+        if (QWidget* target = widgetFor(focus); target && target->isEnabled()) target->setFocus(Qt::OtherFocusReason);
+        const DialogWindow* dialog = window();
+        if (windows().activeDialog() == m_dialog && m_surface->isVisible() && !m_surface->isActiveWindow() && dialog &&
+            !dialog->iconic()) {
+            m_surface->activateWindow();
+        }
+    }
+    updateDefaultButtons();
+}
+
+void DialogView::updateDefaultButtons() {
+    const HWND defaultButton = windows().defaultLookingButton(m_dialog);
+    for (const Control& control : m_controls) {
+        if (control.role == ControlRole::PushButton) static_cast<QPushButton*>(control.widget)->setDefault(control.handle == defaultButton);
+    }
+}
+
+void DialogView::mirrorIcon() {
+    const DialogWindow* dialog = window();
+    if (!dialog || !m_surface) return;
+    m_icon = PixelPictures::icon(dialog->icon(true), dialog->icon(false));
+    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+    // The program's icon is also the icon of its other windows.
+    if (QGuiApplication::windowIcon().isNull() && !m_icon.isNull()) QGuiApplication::setWindowIcon(m_icon);
+}
+
+void DialogView::mirrorMenu() {
+    if (const DialogWindow* dialog = window(); dialog && m_systemMenu) SystemMenuPopup::fill(*m_systemMenu, *dialog);
+}
+
+void DialogView::mirrorPlacement() {
+    const DialogWindow* dialog = window();
+    if (!dialog || !m_surface) return;
+    Mirroring mirroring(*this);
+    Qt::WindowStates wanted = m_surface->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (dialog->iconic()) wanted |= Qt::WindowMinimized;
+    if (dialog->maximized()) wanted |= Qt::WindowMaximized;
+    if (wanted != m_surface->windowState()) m_surface->setWindowState(wanted);
+    const QPoint at(dialog->rect().left, dialog->rect().top);
+    if (at != m_placedAt) {
+        m_placedAt = at;
+        m_surface->move(at);
+    }
+    // While minimised the window shows what the program painted (showPaint).
+    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+}
+
+void DialogView::showPaint() {
+    const DialogWindow* dialog = window();
+    if (!dialog || !m_surface || !dialog->iconic() || !dialog->lastPaint()) return;
+    const POINT client = dialog->clientSize();
+    if (client.x <= 0 || client.y <= 0) return;
+    QImage picture(client.x, client.y, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        for (const DeviceContext::DrawnIcon& drawn : dialog->lastPaint()->icons()) {
+            const PixelImage* image = drawn.icon ? drawn.icon->imageFor(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)) : nullptr;
+            if (image) painter.drawImage(QPoint(drawn.origin.x, drawn.origin.y), PixelPictures::image(*image));
+        }
+    }
+    m_minimizedPicture = picture;
+    m_surface->setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+}
+
+void DialogView::refreshAccessibleNames() {
+    if (!m_surface) return;
+    m_surface->setAccessibleName(m_surface->windowTitle());
+    for (const Control& control : m_controls) {
+        const Window* window = windows().find(control.handle);
+        if (!window) continue;
+        QString name;
+        QString description;
+        const QString groupCaption = spokenTextOf(CaptionFinder::enclosingGroupBox(control.handle));
+        const QString captionAbove = spokenTextOf(CaptionFinder::captionAbove(control.handle));
+        switch (control.role) {
+        case ControlRole::PushButton:
+        case ControlRole::GroupBox:
+        case ControlRole::Label:
+        case ControlRole::CaptionEdit:
+        case ControlRole::Hosted:
+            name = spokenTextOf(control.handle);
+            break;
+        case ControlRole::Picture:
+            name = window->text().empty() ? QStringLiteral("Picture") : spokenTextOf(control.handle);
+            break;
+        case ControlRole::InputEdit:
+        case ControlRole::TextArea:
+        case ControlRole::ResultsField:
+            name = captionAbove.isEmpty() ? groupCaption : captionAbove;
+            break;
+        case ControlRole::ListBox:
+            name = groupCaption.isEmpty() ? captionAbove : groupCaption;
+            if (name != captionAbove) description = captionAbove;
+            break;
+        }
+        if (control.widget->accessibleName() != name) control.widget->setAccessibleName(name);
+        if (control.widget->accessibleDescription() != description) control.widget->setAccessibleDescription(description);
+    }
+}
+
+void DialogView::showSurface() {
+    Mirroring mirroring(*this);
+    mirrorPlacement();
+    m_surface->show();
+    m_surface->activateWindow();
+    mirrorFocus();
+}

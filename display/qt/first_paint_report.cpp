@@ -1,0 +1,18 @@
+#include "display/qt/first_paint_report.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+bool FirstPaintReport::wanted() {
+    const char* value = std::getenv("RESONIX_REPORT_FIRST_PAINT");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+void FirstPaintReport::print() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const long long nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+    std::printf("first-paint %lld\n", nanoseconds);
+    std::fflush(stdout);
+}

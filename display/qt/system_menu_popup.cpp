@@ -1,0 +1,38 @@
+#include "display/qt/system_menu_popup.h"
+
+#include "display/qt/window_text.h"
+#include "windowing/dialog_window.h"
+
+void SystemMenuPopup::fill(QMenu& menu, const DialogWindow& dialog) {
+    menu.clear();
+    const Menu* systemMenu = dialog.systemMenuIfAny();
+    if (!systemMenu || !(dialog.style() & WS_SYSMENU)) return;
+    for (const Menu::Item& item : systemMenu->items()) {
+        if (item.isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        // Qt reads "&x" as the mnemonic and "\t..." as the shortcut text, as
+        // the platform's menus do.
+        QAction* action = menu.addAction(toQt(item.text));
+        action->setData(item.id);
+    }
+    updateEnabled(menu, dialog);
+}
+
+void SystemMenuPopup::updateEnabled(QMenu& menu, const DialogWindow& dialog) {
+    const bool resizable = false;  // dialogs have a fixed frame
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator()) continue;
+        switch (commandOf(action) & 0xFFF0) {
+        case SC_RESTORE: action->setEnabled(dialog.iconic() || dialog.maximized()); break;
+        case SC_MINIMIZE: action->setEnabled(!dialog.iconic()); break;
+        case SC_MAXIMIZE: action->setEnabled(!dialog.maximized()); break;
+        case SC_SIZE: action->setEnabled(resizable && !dialog.iconic()); break;
+        case SC_MOVE: action->setEnabled(!dialog.maximized()); break;
+        default: action->setEnabled(true); break;
+        }
+    }
+}
+
+UINT SystemMenuPopup::commandOf(const QAction* action) { return action ? action->data().toUInt() : 0; }
