@@ -263,6 +263,13 @@ void WindowSystem::userResizesClientArea(HWND dialog, int width, int height) {
     if (DialogWindow* window = findDialog(dialog)) window->setClientSize({width, height});
 }
 
+void WindowSystem::desktopChangedPlacement(HWND dialog, bool iconic, bool maximized) {
+    DialogWindow* window = findDialog(dialog);
+    if (!window) return;
+    window->setIconic(iconic);
+    if (!iconic) window->setMaximized(maximized);
+}
+
 void WindowSystem::paint(HWND dialog) {
     if (findDialog(dialog)) sendMessage(dialog, WM_PAINT, 0, 0);
 }

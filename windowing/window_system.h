@@ -79,6 +79,9 @@ public:
     bool userClosesWindow(HWND dialog);
     bool userChoosesSystemCommand(HWND dialog, UINT command);
     void userResizesClientArea(HWND dialog, int width, int height);
+    // The desktop minimised, maximised or restored a window by itself (not
+    // through a command of the window's menu): record what it did.
+    void desktopChangedPlacement(HWND dialog, bool iconic, bool maximized);
     // The display asks a dialog to paint itself.
     void paint(HWND dialog);
 

@@ -177,10 +177,7 @@ void DialogInput::reportState(UINT command, bool minimized, bool maximized) {
     if (windows().userChoosesSystemCommand(m_view.dialog(), command)) return;
     // A window without that command in its menu, or one that is not the active
     // dialog, was still minimised or restored by the desktop.
-    if (DialogWindow* dialog = m_view.window()) {
-        dialog->setIconic(minimized);
-        if (!minimized) dialog->setMaximized(maximized);
-    }
+    windows().desktopChangedPlacement(m_view.dialog(), minimized, maximized);
 }
 
 void DialogInput::windowStateChanged() {

@@ -81,6 +81,19 @@ TEST_F(SystemMenu, DefaultProcessingMinimisesAndRestores) {
     run(resizable());
 }
 
+TEST_F(SystemMenu, WhatTheDesktopDoesByItselfIsRecordedEvenWithoutTheCommand) {
+    user.at("Test", [](UserAtWindow& window) {
+        EXPECT_FALSE(WindowSystem::instance().userChoosesSystemCommand(window.dialog(), SC_MINIMIZE)) << "no minimise box";
+        WindowSystem::instance().desktopChangedPlacement(window.dialog(), true, false);
+        EXPECT_TRUE(IsIconic(window.dialog()));
+        WindowSystem::instance().desktopChangedPlacement(window.dialog(), false, true);
+        EXPECT_FALSE(IsIconic(window.dialog()));
+        EXPECT_TRUE(WindowSystem::instance().findDialog(window.dialog())->maximized());
+        window.press(Key::Escape);
+    });
+    run(makeTemplate());
+}
+
 TEST_F(SystemMenu, MoveAndSizeAreHandedToTheDesktop) {
     user.at("Test", [](UserAtWindow& window) {
         window.systemCommand(SC_MOVE);
