@@ -16,21 +16,6 @@ constexpr DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
 constexpr DWORD kGroupBox = kChild | BS_GROUPBOX;
 constexpr DWORD kCalculatorStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
-ControlTemplate control(ControlKind kind, int id, const char* text, short x, short y, short cx, short cy, DWORD style,
-                        DWORD exStyle = 0) {
-    ControlTemplate entry;
-    entry.kind = kind;
-    entry.id = id;
-    entry.text = text;
-    entry.x = x;
-    entry.y = y;
-    entry.cx = cx;
-    entry.cy = cy;
-    entry.style = style;
-    entry.exStyle = exStyle;
-    return entry;
-}
-
 DialogTemplate motionDialog() {
     constexpr DWORD buttonEdges = WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
     DialogTemplate dialog;
@@ -40,11 +25,11 @@ DialogTemplate motionDialog() {
     dialog.style = 0x90CB00C0;
     dialog.exStyle = WS_EX_APPWINDOW;
     dialog.controls = {
-        control(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
-        control(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
-        control(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, 0x50A10103),
-        control(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 21, 14, 142, 8, kLabel),
-        control(ControlKind::Button, IDC_STATIC, "Select Motion", 28, 35, 121, 76, kGroupBox),
+        makeControl(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
+        makeControl(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
+        makeControl(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, 0x50A10103),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 21, 14, 142, 8, kLabel),
+        makeControl(ControlKind::Button, IDC_STATIC, "Select Motion", 28, 35, 121, 76, kGroupBox),
     };
     return dialog;
 }
@@ -55,13 +40,13 @@ DialogTemplate aboutBox() {
     dialog.cx = 235;
     dialog.cy = 92;
     dialog.style = 0x80C800C0;
-    ControlTemplate picture = control(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, kChild | SS_BITMAP);
+    ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, kChild | SS_BITMAP);
     picture.imageId = IDB_ABOUT;
     dialog.controls = {
         picture,
-        control(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
-        control(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 16, 40, 175, 8, kLabel),
-        control(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 16, 40, 175, 8, kLabel),
+        makeControl(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
     };
     return dialog;
 }
@@ -73,24 +58,24 @@ DialogTemplate translationDialog() {
     dialog.cy = 290;
     dialog.style = kCalculatorStyle;
     dialog.controls = {
-        control(ControlKind::Button, IDOK, "Calculate", 135, 256, 110, 20, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
-        control(ControlKind::Button, IDCANCEL, "Return", 263, 256, 102, 20, kChild | BS_PUSHBUTTON | WS_TABSTOP),
-        control(ControlKind::ListBox, IDC_TRA_ANALYSIS, "", 29, 79, 74, 40, kListStyle),
-        control(ControlKind::Button, IDC_TRA_ANALYSIS_GROUP, "Select Analysis", 19, 35, 94, 92, kGroupBox),
-        control(ControlKind::Static, IDC_STATIC, "Calculate", 50, 67, 31, 8, kLabel),
-        control(ControlKind::Static, IDC_STATIC, "resonix team", 20, 7, 47, 8, kLabel),
-        control(ControlKind::Button, IDC_TRA_INPUT_GROUP, "Input Data", 127, 34, 245, 95, kGroupBox),
-        control(ControlKind::Edit, IDC_TRA_INPUT1_LABEL, "", 162, 60, 68, 14, kCaptionEdit),
-        control(ControlKind::Edit, IDC_TRA_INPUT2_LABEL, "", 283, 61, 66, 14, kCaptionEdit),
-        control(ControlKind::Edit, IDC_TRA_INPUT1, "", 134, 82, 49, 14, kInputEdit),
-        control(ControlKind::Edit, IDC_TRA_INPUT2, "", 259, 81, 49, 14, kInputEdit),
-        control(ControlKind::ListBox, IDC_TRA_UNITS1, "", 188, 81, 53, 40, kListStyle),
-        control(ControlKind::ListBox, IDC_TRA_UNITS2, "", 312, 80, 53, 40, kListStyle),
-        control(ControlKind::Button, IDC_TRA_RESULTS_GROUP, "Results (Equivalent Values)", 128, 135, 244, 115, kGroupBox),
-        control(ControlKind::Edit, IDC_TRA_RESULTS, "", 143, 174, 78, 63, kResultsEdit),
-        control(ControlKind::Edit, IDC_TRA_RESULTS_TITLE, "", 142, 153, 80, 14, kCaptionEdit),
-        control(ControlKind::Edit, IDC_TRA_DEFLECTION, "", 258, 171, 89, 66, kResultsEdit),
-        control(ControlKind::Static, IDC_TRA_DEFLECTION_LABEL, "Static Deflection at 1 G", 263, 156, 75, 8, kLabel),
+        makeControl(ControlKind::Button, IDOK, "Calculate", 135, 256, 110, 20, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDCANCEL, "Return", 263, 256, 102, 20, kChild | BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::ListBox, IDC_TRA_ANALYSIS, "", 29, 79, 74, 40, kListStyle),
+        makeControl(ControlKind::Button, IDC_TRA_ANALYSIS_GROUP, "Select Analysis", 19, 35, 94, 92, kGroupBox),
+        makeControl(ControlKind::Static, IDC_STATIC, "Calculate", 50, 67, 31, 8, kLabel),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix team", 20, 7, 47, 8, kLabel),
+        makeControl(ControlKind::Button, IDC_TRA_INPUT_GROUP, "Input Data", 127, 34, 245, 95, kGroupBox),
+        makeControl(ControlKind::Edit, IDC_TRA_INPUT1_LABEL, "", 162, 60, 68, 14, kCaptionEdit),
+        makeControl(ControlKind::Edit, IDC_TRA_INPUT2_LABEL, "", 283, 61, 66, 14, kCaptionEdit),
+        makeControl(ControlKind::Edit, IDC_TRA_INPUT1, "", 134, 82, 49, 14, kInputEdit),
+        makeControl(ControlKind::Edit, IDC_TRA_INPUT2, "", 259, 81, 49, 14, kInputEdit),
+        makeControl(ControlKind::ListBox, IDC_TRA_UNITS1, "", 188, 81, 53, 40, kListStyle),
+        makeControl(ControlKind::ListBox, IDC_TRA_UNITS2, "", 312, 80, 53, 40, kListStyle),
+        makeControl(ControlKind::Button, IDC_TRA_RESULTS_GROUP, "Results (Equivalent Values)", 128, 135, 244, 115, kGroupBox),
+        makeControl(ControlKind::Edit, IDC_TRA_RESULTS, "", 143, 174, 78, 63, kResultsEdit),
+        makeControl(ControlKind::Edit, IDC_TRA_RESULTS_TITLE, "", 142, 153, 80, 14, kCaptionEdit),
+        makeControl(ControlKind::Edit, IDC_TRA_DEFLECTION, "", 258, 171, 89, 66, kResultsEdit),
+        makeControl(ControlKind::Static, IDC_TRA_DEFLECTION_LABEL, "Static Deflection at 1 G", 263, 156, 75, 8, kLabel),
     };
     return dialog;
 }
@@ -102,22 +87,22 @@ DialogTemplate rotationDialog() {
     dialog.cy = 278;
     dialog.style = kCalculatorStyle;
     dialog.controls = {
-        control(ControlKind::Button, IDOK, "Calculate", 167, 245, 114, 18, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
-        control(ControlKind::Button, IDCANCEL, "Return", 294, 246, 78, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP),
-        control(ControlKind::ListBox, IDC_ROT_ANALYSIS, "", 24, 43, 93, 40, kListStyle),
-        control(ControlKind::Button, IDC_ROT_ANALYSIS_GROUP, "Select Analysis", 14, 14, 112, 77, kGroupBox),
-        control(ControlKind::Static, IDC_ROT_CALC_LABEL, "Calculate", 45, 31, 31, 8, kLabel),
-        control(ControlKind::Button, IDC_ROT_INPUT_GROUP, "Input Data", 14, 103, 267, 133, kGroupBox),
-        control(ControlKind::Edit, IDC_ROT_INPUT1_LABEL, "", 32, 122, 89, 14, kCaptionEdit),
-        control(ControlKind::Edit, IDC_ROT_INPUT2_LABEL, "", 175, 122, 88, 14, kCaptionEdit),
-        control(ControlKind::Edit, IDC_ROT_INPUT1, "", 20, 144, 51, 14, kInputEdit),
-        control(ControlKind::Edit, IDC_ROT_INPUT2, "", 156, 142, 49, 14, kInputEdit),
-        control(ControlKind::ListBox, IDC_ROT_UNITS1, "", 76, 142, 67, 60, kListStyle),
-        control(ControlKind::ListBox, IDC_ROT_UNITS2, "", 208, 141, 66, 60, kListStyle),
-        control(ControlKind::Static, IDC_STATIC, "resonix team", 149, 18, 47, 8, kLabel),
-        control(ControlKind::Button, IDC_ROT_RESULTS_GROUP, "Results (Equivalent Values)", 291, 103, 139, 133, kGroupBox),
-        control(ControlKind::Edit, IDC_ROT_RESULTS, "", 303, 142, 117, 86, kResultsEdit),
-        control(ControlKind::Edit, IDC_ROT_RESULTS_TITLE, "", 302, 122, 91, 14, kCaptionEdit),
+        makeControl(ControlKind::Button, IDOK, "Calculate", 167, 245, 114, 18, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDCANCEL, "Return", 294, 246, 78, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::ListBox, IDC_ROT_ANALYSIS, "", 24, 43, 93, 40, kListStyle),
+        makeControl(ControlKind::Button, IDC_ROT_ANALYSIS_GROUP, "Select Analysis", 14, 14, 112, 77, kGroupBox),
+        makeControl(ControlKind::Static, IDC_ROT_CALC_LABEL, "Calculate", 45, 31, 31, 8, kLabel),
+        makeControl(ControlKind::Button, IDC_ROT_INPUT_GROUP, "Input Data", 14, 103, 267, 133, kGroupBox),
+        makeControl(ControlKind::Edit, IDC_ROT_INPUT1_LABEL, "", 32, 122, 89, 14, kCaptionEdit),
+        makeControl(ControlKind::Edit, IDC_ROT_INPUT2_LABEL, "", 175, 122, 88, 14, kCaptionEdit),
+        makeControl(ControlKind::Edit, IDC_ROT_INPUT1, "", 20, 144, 51, 14, kInputEdit),
+        makeControl(ControlKind::Edit, IDC_ROT_INPUT2, "", 156, 142, 49, 14, kInputEdit),
+        makeControl(ControlKind::ListBox, IDC_ROT_UNITS1, "", 76, 142, 67, 60, kListStyle),
+        makeControl(ControlKind::ListBox, IDC_ROT_UNITS2, "", 208, 141, 66, 60, kListStyle),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix team", 149, 18, 47, 8, kLabel),
+        makeControl(ControlKind::Button, IDC_ROT_RESULTS_GROUP, "Results (Equivalent Values)", 291, 103, 139, 133, kGroupBox),
+        makeControl(ControlKind::Edit, IDC_ROT_RESULTS, "", 303, 142, 117, 86, kResultsEdit),
+        makeControl(ControlKind::Edit, IDC_ROT_RESULTS_TITLE, "", 302, 122, 91, 14, kCaptionEdit),
     };
     return dialog;
 }

@@ -32,3 +32,20 @@ struct DialogTemplate {
     WORD pointSize = 10;
     std::vector<ControlTemplate> controls;
 };
+
+// A visible child control of a template (as every control of the program's
+// templates is), at (x, y) with size cx x cy in dialog units.
+inline ControlTemplate makeControl(ControlKind kind, int id, std::string text, short x, short y, short cx, short cy,
+                                   DWORD style, DWORD exStyle = 0) {
+    ControlTemplate entry;
+    entry.kind = kind;
+    entry.id = id;
+    entry.text = std::move(text);
+    entry.x = x;
+    entry.y = y;
+    entry.cx = cx;
+    entry.cy = cy;
+    entry.style = WS_CHILD | WS_VISIBLE | style;
+    entry.exStyle = exStyle;
+    return entry;
+}

@@ -40,42 +40,29 @@ struct Seen {
 };
 Seen seen;
 
-ControlTemplate entry(ControlKind kind, int id, const char* text, short x, short y, short cx, short cy, DWORD style) {
-    ControlTemplate control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.cx = cx;
-    control.cy = cy;
-    control.style = WS_CHILD | WS_VISIBLE | style;
-    return control;
-}
-
 DialogTemplate probeTemplate() {
     DialogTemplate dialog;
     dialog.caption = "Probe";
     dialog.cx = 200;
     dialog.cy = 150;
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    ControlTemplate picture = entry(ControlKind::Static, IDC_STATIC, "", 140, 80, 20, 20, SS_BITMAP);
+    ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 140, 80, 20, 20, SS_BITMAP);
     picture.id = kPicture;
     picture.imageId = kBitmapId;
     dialog.controls = {
-        entry(ControlKind::Button, IDOK, "OK", 140, 10, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
-        entry(ControlKind::Button, IDCANCEL, "Cancel", 140, 30, 50, 14, BS_PUSHBUTTON | WS_TABSTOP),
-        entry(ControlKind::Button, kNested, "Nested", 140, 50, 50, 14, BS_PUSHBUTTON | WS_TABSTOP),
-        entry(ControlKind::Button, kGroup, "Values", 5, 5, 130, 140, BS_GROUPBOX),
-        entry(ControlKind::Edit, kCaption, "", 10, 18, 60, 12, ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP),
-        entry(ControlKind::Edit, kInput, "", 10, 32, 60, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP),
-        entry(ControlKind::Static, kUnitsLabel, "&Units && more", 75, 18, 55, 8, SS_LEFT),
-        entry(ControlKind::ListBox, kList, "", 75, 32, 55, 40, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP),
-        entry(ControlKind::Static, kLiteralLabel, "A & B", 10, 80, 60, 8, SS_LEFT | SS_NOPREFIX),
-        entry(ControlKind::Edit, kResults, "", 10, 92, 120, 40,
+        makeControl(ControlKind::Button, IDOK, "OK", 140, 10, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDCANCEL, "Cancel", 140, 30, 50, 14, BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, kNested, "Nested", 140, 50, 50, 14, BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, kGroup, "Values", 5, 5, 130, 140, BS_GROUPBOX),
+        makeControl(ControlKind::Edit, kCaption, "", 10, 18, 60, 12, ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP),
+        makeControl(ControlKind::Edit, kInput, "", 10, 32, 60, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP),
+        makeControl(ControlKind::Static, kUnitsLabel, "&Units && more", 75, 18, 55, 8, SS_LEFT),
+        makeControl(ControlKind::ListBox, kList, "", 75, 32, 55, 40, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP),
+        makeControl(ControlKind::Static, kLiteralLabel, "A & B", 10, 80, 60, 8, SS_LEFT | SS_NOPREFIX),
+        makeControl(ControlKind::Edit, kResults, "", 10, 92, 120, 40,
               ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP),
         picture,
-        entry(ControlKind::Hosted, kHosted, "Visit the probe", 140, 110, 50, 12, WS_TABSTOP),
+        makeControl(ControlKind::Hosted, kHosted, "Visit the probe", 140, 110, 50, 12, WS_TABSTOP),
     };
     dialog.controls.back().classId = kHostedClass;
     return dialog;
@@ -87,7 +74,7 @@ DialogTemplate innerTemplate() {
     dialog.cx = 100;
     dialog.cy = 40;
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    dialog.controls = {entry(ControlKind::Button, IDCANCEL, "Close", 25, 12, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP)};
+    dialog.controls = {makeControl(ControlKind::Button, IDCANCEL, "Close", 25, 12, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP)};
     return dialog;
 }
 

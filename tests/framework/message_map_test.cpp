@@ -64,15 +64,7 @@ BEGIN_MESSAGE_MAP(TestApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
-ControlTemplate control(ControlKind kind, int id, DWORD style) {
-    ControlTemplate entry;
-    entry.kind = kind;
-    entry.id = id;
-    entry.cx = 40;
-    entry.cy = 12;
-    entry.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | style;
-    return entry;
-}
+ControlTemplate control(ControlKind kind, int id, DWORD style) { return makeControl(kind, id, "", 0, 0, 40, 12, WS_TABSTOP | style); }
 
 class MessageMaps : public ::testing::Test {
 protected:

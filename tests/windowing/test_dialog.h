@@ -41,16 +41,7 @@ inline std::optional<LRESULT> procedure(HWND dialog, UINT message, WPARAM wParam
 }
 
 inline ControlTemplate entry(ControlKind kind, int id, const char* text, DWORD style, short x = 10, short y = 10) {
-    ControlTemplate control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.cx = 40;
-    control.cy = 12;
-    control.style = WS_CHILD | WS_VISIBLE | style;
-    return control;
+    return makeControl(kind, id, text, x, y, 40, 12, style);
 }
 
 // OK (default), Cancel, a push button, two lists, three edits and a group box;
