@@ -6,14 +6,13 @@
 
 namespace {
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kListStyle = kChild | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kCaptionEdit = kChild | ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD kInputEdit = kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kCaptionEdit = ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr DWORD kInputEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kResultsEdit =
-    kChild | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
-constexpr DWORD kGroupBox = kChild | BS_GROUPBOX;
+    ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
+constexpr DWORD kGroupBox = BS_GROUPBOX;
 constexpr DWORD kCalculatorStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 DialogTemplate motionDialog() {
@@ -25,8 +24,8 @@ DialogTemplate motionDialog() {
     dialog.style = 0x90CB00C0;
     dialog.exStyle = WS_EX_APPWINDOW;
     dialog.controls = {
-        makeControl(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
-        makeControl(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
+        makeControl(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
+        makeControl(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
         makeControl(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, 0x50A10103),
         makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 21, 14, 142, 8, kLabel),
         makeControl(ControlKind::Button, IDC_STATIC, "Select Motion", 28, 35, 121, 76, kGroupBox),
@@ -40,13 +39,13 @@ DialogTemplate aboutBox() {
     dialog.cx = 235;
     dialog.cy = 92;
     dialog.style = 0x80C800C0;
-    ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, kChild | SS_BITMAP);
+    ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, SS_BITMAP);
     picture.imageId = IDB_ABOUT;
     dialog.controls = {
         picture,
         makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
         makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 16, 40, 175, 8, kLabel),
-        makeControl(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
     };
     return dialog;
 }
@@ -58,8 +57,8 @@ DialogTemplate translationDialog() {
     dialog.cy = 290;
     dialog.style = kCalculatorStyle;
     dialog.controls = {
-        makeControl(ControlKind::Button, IDOK, "Calculate", 135, 256, 110, 20, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
-        makeControl(ControlKind::Button, IDCANCEL, "Return", 263, 256, 102, 20, kChild | BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDOK, "Calculate", 135, 256, 110, 20, BS_DEFPUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDCANCEL, "Return", 263, 256, 102, 20, BS_PUSHBUTTON | WS_TABSTOP),
         makeControl(ControlKind::ListBox, IDC_TRA_ANALYSIS, "", 29, 79, 74, 40, kListStyle),
         makeControl(ControlKind::Button, IDC_TRA_ANALYSIS_GROUP, "Select Analysis", 19, 35, 94, 92, kGroupBox),
         makeControl(ControlKind::Static, IDC_STATIC, "Calculate", 50, 67, 31, 8, kLabel),
@@ -87,8 +86,8 @@ DialogTemplate rotationDialog() {
     dialog.cy = 278;
     dialog.style = kCalculatorStyle;
     dialog.controls = {
-        makeControl(ControlKind::Button, IDOK, "Calculate", 167, 245, 114, 18, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP),
-        makeControl(ControlKind::Button, IDCANCEL, "Return", 294, 246, 78, 17, kChild | BS_PUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDOK, "Calculate", 167, 245, 114, 18, BS_DEFPUSHBUTTON | WS_TABSTOP),
+        makeControl(ControlKind::Button, IDCANCEL, "Return", 294, 246, 78, 17, BS_PUSHBUTTON | WS_TABSTOP),
         makeControl(ControlKind::ListBox, IDC_ROT_ANALYSIS, "", 24, 43, 93, 40, kListStyle),
         makeControl(ControlKind::Button, IDC_ROT_ANALYSIS_GROUP, "Select Analysis", 14, 14, 112, 77, kGroupBox),
         makeControl(ControlKind::Static, IDC_ROT_CALC_LABEL, "Calculate", 45, 31, 31, 8, kLabel),
