@@ -42,7 +42,7 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry) {
 
 // Creates the dialog hidden, with all its controls; null when a control
 // cannot be created (a hosted class that is missing).
-HWND createDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
+HWND createDialog(HINSTANCE module, const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
     WindowSystem& system = WindowSystem::instance();
     const BaseUnits base = system.dialogBaseUnits();
     auto window = std::make_unique<DialogWindow>(dialogTemplate, owner, procedure, param);
@@ -70,8 +70,16 @@ HWND createDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc
             return nullptr;
         }
         const RECT controlRect{entry.x, entry.y, entry.x + entry.cx, entry.y + entry.cy};
-        control->initialise(controlRect, toPixels(controlRect, base), (entry.style & WS_VISIBLE) != 0,
-                            (entry.style & WS_DISABLED) == 0);
+        RECT pixels = toPixels(controlRect, base);
+        // A picture control takes the size of its bitmap.
+        const BitmapResource* bitmap = module && entry.kind == ControlKind::Static && (entry.style & SS_TYPEMASK) == SS_BITMAP
+                                           ? module->bitmap(entry.imageId)
+                                           : nullptr;
+        if (bitmap) {
+            pixels.right = pixels.left + bitmap->width;
+            pixels.bottom = pixels.top + bitmap->height;
+        }
+        control->initialise(controlRect, pixels, (entry.style & WS_VISIBLE) != 0, (entry.style & WS_DISABLED) == 0);
         system.add(std::move(control), handle);
     }
     return handle;
@@ -96,12 +104,13 @@ HWND CreateHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const R
     return handle;
 }
 
-INT_PTR DialogBoxIndirectParamA(HINSTANCE, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
+INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
     WindowSystem& system = WindowSystem::instance();
     if (!dialogTemplate || system.abandoned()) return -1;
     if (owner && !IsWindow(owner)) owner = nullptr;
     HWND focusBefore = GetFocus();
-    HWND dialog = createDialog(*dialogTemplate, owner, procedure, param);
+    // No module means the program's own, as on the platform.
+    HWND dialog = createDialog(module ? module : GetProgramModule(), *dialogTemplate, owner, procedure, param);
     if (!dialog) return -1;
     if (WindowDisplay* display = system.display()) display->windowCreated(dialog);
 

@@ -142,19 +142,14 @@ QWidget* ControlWidgets::create(const Window& control, ControlRole role, QWidget
     const bool takesFocus = control.isTabStop() && role != ControlRole::GroupBox && role != ControlRole::Label &&
                             role != ControlRole::Picture;
     widget->setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus);
-    widget->setGeometry(placement(control, role));
+    widget->setGeometry(placement(control));
     showText(widget, control, role);
     return widget;
 }
 
-QRect ControlWidgets::placement(const Window& control, ControlRole role) {
+QRect ControlWidgets::placement(const Window& control) {
     const RECT& r = control.rect();
-    QRect rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    if (role == ControlRole::Picture) {
-        // A picture control takes the size of its bitmap.
-        if (const BitmapResource* bitmap = bitmapOf(control)) rect.setSize(QSize(bitmap->width, bitmap->height));
-    }
-    return rect;
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 bool ControlWidgets::showText(QWidget* widget, const Window& control, ControlRole role) {

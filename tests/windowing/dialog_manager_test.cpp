@@ -172,6 +172,25 @@ TEST_F(DialogManager, LayoutFollowsTheDesktopsFontSize) {
     run(makeTemplate());
 }
 
+TEST_F(DialogManager, APictureControlTakesTheSizeOfItsBitmap) {
+    ResourceModule module;
+    module.addBitmap(7, PixelImage{3, 2, {"0F0", "F0F"}});
+    DialogTemplate dialog = makeTemplate();
+    ControlTemplate picture = makeControl(ControlKind::Static, 30, "", 10, 10, 40, 40, SS_BITMAP);
+    picture.imageId = 7;
+    dialog.controls.push_back(picture);
+    ControlTemplate missing = picture;
+    missing.id = 31;
+    missing.imageId = 8;
+    dialog.controls.push_back(missing);
+    user.at("Test", [](UserAtWindow& window) {
+        EXPECT_EQ(WindowSystem::instance().find(window.control(30))->rect(), (RECT{20, 20, 23, 22}));
+        EXPECT_EQ(WindowSystem::instance().find(window.control(31))->rect(), (RECT{20, 20, 100, 100})) << "no bitmap: as placed";
+        window.press(Key::Escape);
+    });
+    DialogBoxIndirectParamA(&module, &dialog, nullptr, &procedure, 0);
+}
+
 TEST_F(DialogManager, AScriptThatEndsEarlyAbandonsTheRunInsteadOfWaiting) {
     ::testing::TestPartResultArray failures;
     {
