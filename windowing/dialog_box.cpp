@@ -36,6 +36,7 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry) {
         hosted.style = style;
         return HostedControlRegistry::instance().create(hosted);
     }
+    case ControlKind::Dialog: return nullptr;
     }
     return nullptr;
 }

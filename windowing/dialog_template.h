@@ -10,7 +10,9 @@
 // Every control is created afresh from its template entry at each modal run,
 // in template order, which is also the tab order.
 
-enum class ControlKind { Button, Edit, Static, ListBox, Hosted };
+// What kind of window a template entry makes; Dialog is the dialog itself,
+// which no entry makes.
+enum class ControlKind { Button, Edit, Static, ListBox, Hosted, Dialog };
 
 struct ControlTemplate {
     ControlKind kind = ControlKind::Static;

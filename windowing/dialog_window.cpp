@@ -3,7 +3,7 @@
 #include "windowing/window_system.h"
 
 DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param)
-    : Window(ControlKind::Static, 0, dialogTemplate.caption, dialogTemplate.style, dialogTemplate.exStyle),
+    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style, dialogTemplate.exStyle),
       m_owner(owner),
       m_procedure(procedure),
       m_param(param),

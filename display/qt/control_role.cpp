@@ -19,6 +19,8 @@ ControlRole roleOf(const Window& control) {
         return ControlRole::ListBox;
     case ControlKind::Hosted:
         return ControlRole::Hosted;
+    case ControlKind::Dialog:
+        break;
     }
     return ControlRole::Label;
 }
