@@ -98,10 +98,8 @@ void WindowSystem::show(HWND handle, bool visible) {
     if (!window || window->m_visible == visible) return;
     window->m_visible = visible;
     notify(handle, Change::Visibility);
-    // A hidden window cannot keep the focus: it goes back to the dialog.
-    if (!visible && m_focus && (m_focus == handle || topLevelOf(m_focus) == handle || find(m_focus)->parent() == handle)) {
-        setFocus(window->isDialog() ? nullptr : topLevelOf(handle));
-    }
+    // A hidden window cannot keep the focus, nor can anything in it.
+    if (!visible && m_focus && (m_focus == handle || topLevelOf(m_focus) == handle)) moveFocusOff(*window);
 }
 
 void WindowSystem::enable(HWND handle, bool enabled) {
@@ -109,7 +107,12 @@ void WindowSystem::enable(HWND handle, bool enabled) {
     if (!window || window->m_enabled == enabled) return;
     window->m_enabled = enabled;
     notify(handle, Change::Enabled);
-    if (!enabled && m_focus == handle) setFocus(topLevelOf(handle) == handle ? nullptr : topLevelOf(handle));
+    if (!enabled && m_focus == handle) moveFocusOff(*window);
+}
+
+void WindowSystem::moveFocusOff(const Window& window) {
+    // A control's focus goes back to its dialog; a dialog's goes nowhere.
+    setFocus(window.isDialog() ? nullptr : topLevelOf(window.handle()));
 }
 
 HWND WindowSystem::setFocus(HWND handle) {

@@ -91,6 +91,7 @@ public:
 private:
     WindowSystem() = default;
     bool acceptsInput(HWND handle) const;
+    void moveFocusOff(const Window& window);
     void destroyTree(HWND handle);
 
     std::unordered_map<HWND, std::unique_ptr<Window>> m_windows;
