@@ -2,20 +2,18 @@
 
 #include <cmath>
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "framework/cstring.h"
 #include "units/unit_factors.h"
 
 namespace translation {
 
 namespace {
 
-// printf-style formatting into a std::string, in whatever LC_NUMERIC the
-// program keeps (the "C" locale).
+// The program's printf-style formatting, as a std::string.
 std::string format(const char* fmt, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))
@@ -25,18 +23,10 @@ std::string format(const char* fmt, ...)
 std::string format(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, fmt, measure);
-    va_end(measure);
-    std::string text;
-    if (length > 0) {
-        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), fmt, args);
-        text.assign(buffer.data(), static_cast<std::size_t>(length));
-    }
+    CString text;
+    text.FormatV(fmt, args);
     va_end(args);
-    return text;
+    return text.str();
 }
 
 // Unit list positions to SI values. Where the factor is a product of two
