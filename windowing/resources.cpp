@@ -1,8 +1,8 @@
 #include "windowing/resources.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
+
+#include "windowing/window.h"
 
 namespace {
 
@@ -90,12 +90,6 @@ HICON LoadIconA(HINSTANCE module, LPCSTR name) {
 int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size) {
     if (!module || !buffer || size <= 0) return 0;
     const std::string* text = module->string(id);
-    if (!text) {
-        buffer[0] = '\0';
-        return 0;
-    }
-    const std::size_t count = std::min<std::size_t>(text->size(), static_cast<std::size_t>(size - 1));
-    std::memcpy(buffer, text->data(), count);
-    buffer[count] = '\0';
-    return static_cast<int>(count);
+    return static_cast<int>(copyTextToBuffer(text ? *text : std::string(), static_cast<WPARAM>(size),
+                                             reinterpret_cast<LPARAM>(buffer)));
 }
