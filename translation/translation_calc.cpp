@@ -1,33 +1,20 @@
 #include "translation/translation_calc.h"
 
 #include <cmath>
-#include <cstdarg>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "framework/cstring.h"
+#include "calculator/calc_request.h"
+#include "calculator/result_text.h"
 #include "units/unit_factors.h"
 
 namespace translation {
 
+using calculator::formatText;
+using calculator::keepConverted;
+using calculator::readInputs;
+
 namespace {
-
-// The program's printf-style formatting, as a std::string.
-std::string format(const char* fmt, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
-
-std::string format(const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    CString text;
-    text.FormatV(fmt, args);
-    va_end(args);
-    return text.str();
-}
 
 // Unit list positions to SI values. Where the factor is a product of two
 // constants it is formed first and the typed value multiplied in last, so the
@@ -61,43 +48,35 @@ std::optional<double> frequencyToRadPerSec(double value, int unit) {
     }
 }
 
-// With no unit selected the kept quantity stays as it was and the
-// calculation goes on with it.
-void store(double& kept, std::optional<double> converted) {
-    if (converted) {
-        kept = *converted;
-    }
-}
-
 // The static deflection under 1 G of the kept mass on the kept stiffness,
 // whichever of the two was typed and whichever computed.
 void addDeflection(KeptQuantities& kept, CalcResult& result) {
     kept.tra_deflection = (kept.tra_mass * 9.81) / kept.tra_stiffness;
-    kept.tra_deflection_text = format("%14.3g mm \r\n\r\n %14.3g in",
-                                      kept.tra_deflection * 1000.0,
-                                      kept.tra_deflection * units::IN_PER_M);
+    kept.tra_deflection_text = formatText("%14.3g mm \r\n\r\n %14.3g in",
+                                          kept.tra_deflection * 1000.0,
+                                          kept.tra_deflection * units::IN_PER_M);
     result.deflection = kept.tra_deflection_text;
 }
 
 void naturalFrequency(double x1, double x2, const CalcRequest& request,
                       KeptQuantities& kept, CalcResult& result) {
-    store(kept.tra_mass, massToKg(x1, request.unit1));
-    store(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    keepConverted(kept.tra_mass, massToKg(x1, request.unit1));
+    keepConverted(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
     if (!(kept.tra_mass > units::ZERO_LIMIT)) {
         result.results = "mass input error";
         return;
     }
     kept.tra_omega = std::sqrt(kept.tra_stiffness / kept.tra_mass);
-    result.results = format("%14.4g rad/sec\r\n\r\n %14.4g Hz", kept.tra_omega,
-                            units::CYCLE_PER_RAD * kept.tra_omega);
+    result.results = formatText("%14.4g rad/sec\r\n\r\n %14.4g Hz", kept.tra_omega,
+                                units::CYCLE_PER_RAD * kept.tra_omega);
     result.title = "Natural Frequency";
     addDeflection(kept, result);
 }
 
 void stiffness(double x1, double x2, const CalcRequest& request,
                KeptQuantities& kept, CalcResult& result) {
-    store(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
-    store(kept.tra_mass, massToKg(x2, request.unit2));
+    keepConverted(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
+    keepConverted(kept.tra_mass, massToKg(x2, request.unit2));
     // Only the mass is checked: a frequency of either sign squares to the
     // same stiffness.
     if (!(kept.tra_mass > units::ZERO_LIMIT)) {
@@ -106,7 +85,7 @@ void stiffness(double x1, double x2, const CalcRequest& request,
     }
     kept.tra_stiffness = std::pow(kept.tra_omega, 2.0) * kept.tra_mass;
     const double k = kept.tra_stiffness;
-    result.results = format(
+    result.results = formatText(
         "%14.4g N/m \r\n %14.4g N/mm \r\n\r\n %14.4g lbf/ft \r\n %14.4g lbf/in", k,
         k * 0.001, k / (units::FT_PER_M * units::N_PER_LBF),
         k / (units::IN_PER_M * units::N_PER_LBF));
@@ -116,53 +95,32 @@ void stiffness(double x1, double x2, const CalcRequest& request,
 
 void mass(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
           CalcResult& result) {
-    store(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
-    store(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    keepConverted(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
+    keepConverted(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
     if (!(kept.tra_omega > units::ZERO_LIMIT)) {
         result.results = "frequency input error";
         return;
     }
     kept.tra_mass = kept.tra_stiffness / std::pow(kept.tra_omega, 2.0);
     const double m = kept.tra_mass;
-    result.results = format("%14.4g kg \r\n\r\n %14.4g slugs \r\n\r\n %14.4g lbm", m,
-                            m / units::KG_PER_SLUG, m / units::KG_PER_LBM);
+    result.results = formatText("%14.4g kg \r\n\r\n %14.4g slugs \r\n\r\n %14.4g lbm", m,
+                                m / units::KG_PER_SLUG, m / units::KG_PER_LBM);
     result.title = "Mass";
     addDeflection(kept, result);
 }
 
 }  // namespace
 
-std::string formatEcho(double value) {
-    std::string text = format("%14.5g", value);
-    if (!std::isfinite(value)) {
-        return text;
-    }
-    // Five digits is what users expect to see, but an echo that reads back as
-    // another number would silently change the next Calculate; widen until it
-    // does not (17 significant digits always read back exactly).
-    for (int precision = 6; precision <= 17 && std::atof(text.c_str()) != value;
-         ++precision) {
-        text = format("%14.*g", precision, value);
-    }
-    return text;
-}
-
 CalcResult calculate(const CalcRequest& request, KeptQuantities& kept) {
     CalcResult result;
-    const double x1 = std::atof(request.input1.c_str());
-    const double x2 = std::atof(request.input2.c_str());
-    result.echo1 = formatEcho(x1);
-    result.echo2 = formatEcho(x2);
-
+    const auto [x1, x2] = readInputs(request, result);
+    // With no analysis chosen nothing is solved, and the results field shows
+    // the echo of input 2.
     switch (request.analysis) {
     case 0: naturalFrequency(x1, x2, request, kept, result); break;
     case 1: stiffness(x1, x2, request, kept, result); break;
     case 2: mass(x1, x2, request, kept, result); break;
-    default:
-        // Nothing to solve: the results field shows the last text formatted,
-        // which is the echo of input 2.
-        result.results = result.echo2;
-        break;
+    default: break;
     }
     return result;
 }

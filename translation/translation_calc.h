@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "calculator/calc_request.h"
+
 // The arithmetic behind the Translation window's Calculate: a mass on a
 // spring, solved for whichever of mass, stiffness and natural frequency the
 // user did not type. No windows here; the dialog reads its controls, calls
@@ -20,25 +22,11 @@ struct KeptQuantities {
     std::string tra_deflection_text;
 };
 
-// What the user chose and typed. Indexes are list positions; -1 means no
-// selection. The analysis is 0 natural frequency, 1 stiffness, 2 mass.
-struct CalcRequest {
-    int analysis = -1;
-    std::string input1;
-    std::string input2;
-    int unit1 = -1;
-    int unit2 = -1;
-};
+using calculator::CalcRequest;
 
-// What Calculate writes back. The echoes go into the input fields, `results`
-// into the results field (results, an error message, or the echo of input 2
-// when no analysis is chosen). `title` and `deflection` are set only when the
-// calculation succeeded.
-struct CalcResult {
-    std::string echo1;
-    std::string echo2;
-    std::string results;
-    std::optional<std::string> title;
+// What Calculate writes back, with the static deflection, which is set only
+// when the calculation succeeded.
+struct CalcResult : calculator::CalcResult {
     std::optional<std::string> deflection;
 };
 
@@ -46,11 +34,5 @@ struct CalcResult {
 // chosen analysis and formats the answer. Updates `kept` as it goes: both
 // converted inputs are stored even when the calculation then fails.
 CalcResult calculate(const CalcRequest& request, KeptQuantities& kept);
-
-// The text an input value is written back as: right-aligned in 14 characters,
-// five significant digits when that reads back as the same double, otherwise
-// the fewest digits that do, so a second Calculate computes with the very
-// value the first one used.
-std::string formatEcho(double value);
 
 }  // namespace translation

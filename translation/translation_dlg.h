@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/input_area.h"
 #include "framework/afxwin.h"
 
 // The Translation calculator's window: a mass on a spring. The user picks an
@@ -23,6 +24,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    calculator::InputArea Inputs();
     // Hides the five result controls and blanks the two result fields.
     void HideResults();
 

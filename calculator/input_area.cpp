@@ -1,0 +1,67 @@
+#include "calculator/input_area.h"
+
+#include <cstddef>
+
+namespace calculator {
+
+void EmptyList(const CListBox& list) { list.SendMessageA(LB_RESETCONTENT); }
+
+namespace {
+
+void InsertItems(const CListBox& list, std::span<const char* const> items) {
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        list.SendMessageA(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(items[index]));
+    }
+}
+
+}  // namespace
+
+void FillList(const CListBox& list, std::span<const char* const> items) {
+    EmptyList(list);
+    InsertItems(list, items);
+}
+
+int Selection(const CListBox& list) { return static_cast<int>(list.SendMessageA(LB_GETCURSEL)); }
+
+const InputSetUp* SetUpFor(std::span<const InputSetUp> setUps, int analysis) {
+    if (analysis < 0 || static_cast<std::size_t>(analysis) >= setUps.size()) {
+        return nullptr;
+    }
+    return &setUps[static_cast<std::size_t>(analysis)];
+}
+
+void InputArea::Show(int command) const {
+    caption1.ShowWindow(command);
+    caption2.ShowWindow(command);
+    group.ShowWindow(command);
+    input2.ShowWindow(command);
+    input1.ShowWindow(command);
+    units2.ShowWindow(command);
+    units1.ShowWindow(command);
+}
+
+void InputArea::Apply(const InputSetUp* setUp) const {
+    if (setUp) {
+        caption1.SetWindowTextA(setUp->caption1);
+        caption2.SetWindowTextA(setUp->caption2);
+        InsertItems(units1, setUp->units1);
+        InsertItems(units2, setUp->units2);
+    }
+    units2.SendMessageA(LB_SETCURSEL, 0);
+    units1.SendMessageA(LB_SETCURSEL, 0);
+}
+
+CalcRequest InputArea::Read(const CListBox& analysis) const {
+    CString text1;
+    CString text2;
+    input1.GetWindowTextA(text1);
+    input2.GetWindowTextA(text2);
+    return CalcRequest{Selection(analysis), text1.str(), text2.str(), Selection(units1), Selection(units2)};
+}
+
+void InputArea::WriteEchoes(const CalcResult& result) const {
+    input1.SetWindowTextA(result.echo1.c_str());
+    input2.SetWindowTextA(result.echo2.c_str());
+}
+
+}  // namespace calculator

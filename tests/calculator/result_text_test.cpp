@@ -1,0 +1,52 @@
+// The echo of an input value, which both calculators write back into the
+// input fields.
+
+#include "calculator/result_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace calculator {
+namespace {
+
+TEST(EchoText, ReadsBackAsTheSameValue) {
+    struct Row {
+        double value;
+        const char* echo;
+    };
+    const Row rows[] = {
+        {10.0, "            10"},
+        {1000.0, "          1000"},
+        {0.0, "             0"},
+        {-2.5, "          -2.5"},
+        {0.1, "           0.1"},
+        {1e-7, "         1e-07"},
+        {123456.0, "        123456"},
+        {12345.6789, "    12345.6789"},
+        {6.02214076e23, "6.02214076e+23"},
+        {1.0 / 3.0, "0.3333333333333333"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.echo);
+        const std::string echo = formatEcho(row.value);
+        EXPECT_EQ(echo, row.echo);
+        EXPECT_GE(echo.size(), 14u);
+        EXPECT_EQ(std::atof(echo.c_str()), row.value);
+    }
+}
+
+TEST(EchoText, NonFiniteValues) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(formatEcho(inf).size(), 14u);
+    EXPECT_EQ(std::atof(formatEcho(-inf).c_str()), -inf);
+    const std::string nan = formatEcho(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(nan.size(), 14u);
+    EXPECT_TRUE(std::isnan(std::atof(nan.c_str())));
+}
+
+}  // namespace
+}  // namespace calculator
