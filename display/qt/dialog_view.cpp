@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QAbstractScrollArea>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QWindow>
 
 #include "display/qt/caption_finder.h"
@@ -218,6 +220,14 @@ void DialogView::mirrorItems(HWND list) {
         const QSignalBlocker blocker(widget);
         widget->clear();
         widget->addItems(texts);
+        // The lists are narrow and a long unit name is elided: the whole
+        // name shows when the pointer rests on it.
+        const QFontMetrics metrics(widget->font());
+        const int room = widget->contentsRect().width() - 2 * widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+        for (int row = 0; row < widget->count(); ++row) {
+            QListWidgetItem* item = widget->item(row);
+            if (metrics.horizontalAdvance(item->text()) > room) item->setToolTip(item->text());
+        }
     }
     mirrorSelection(list);
 }

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWindow>
 
 #include "res/resource.h"
@@ -87,9 +88,29 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
     });
     user.at(kMain, [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 0); });
     user.at("Rotation", [&](ScreenWindow& rotation) {
-        // With an analysis chosen, the input area shows too.
-        if (rotation.widgetAs<QListWidget>(IDC_ROT_ANALYSIS)->count() > 0) rotation.clickItem(IDC_ROT_ANALYSIS, 0);
+        // Each of its three states: opened, analysis chosen, calculated.
         expectLaidOutAsTheTemplate(rotation);
+        keepScreenshot(rotation, QStringLiteral("rotation-opened"));
+        rotation.clickItem(IDC_ROT_ANALYSIS, 1);
+        expectLaidOutAsTheTemplate(rotation);
+        keepScreenshot(rotation, QStringLiteral("rotation-chosen"));
+        // The SI inertia is too long for its list: it shows whole on hover.
+        const auto* inertias = rotation.widgetAs<QListWidget>(IDC_ROT_UNITS2);
+        EXPECT_EQ(inertias->item(0)->toolTip(), QStringLiteral("kg m^2 (N m sec^2)"));
+        EXPECT_EQ(inertias->item(1)->toolTip(), QString());
+        rotation.click(IDC_ROT_INPUT1);
+        rotation.type(QStringLiteral("10"));
+        rotation.clickItem(IDC_ROT_UNITS1, 1);
+        rotation.click(IDC_ROT_INPUT2);
+        rotation.type(QStringLiteral("1"));
+        rotation.key(Qt::Key_Return);
+        expectLaidOutAsTheTemplate(rotation);
+        // The longest results, ten lines for the torsional stiffness, show
+        // whole: nothing to scroll to either way.
+        const auto* results = rotation.widgetAs<QPlainTextEdit>(IDC_ROT_RESULTS);
+        EXPECT_EQ(results->toPlainText().count(QLatin1Char('\n')), 9);
+        EXPECT_EQ(results->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(results->horizontalScrollBar()->maximum(), 0);
         keepScreenshot(rotation, QStringLiteral("rotation"));
         rotation.key(Qt::Key_Escape);
     });
@@ -104,32 +125,46 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
 }
 
 TEST_F(LayoutOnScreen, InputsAreNamedByTheCaptionsAboveThemAsTheCaptionsChange) {
+    struct Calculator {
+        int motion;
+        const char* caption;
+        int analysis, input1Label, input2Label, input1, input2;
+    };
+    const Calculator calculators[] = {
+        {1, "Translation", IDC_TRA_ANALYSIS, IDC_TRA_INPUT1_LABEL, IDC_TRA_INPUT2_LABEL, IDC_TRA_INPUT1, IDC_TRA_INPUT2},
+        {0, "Rotation", IDC_ROT_ANALYSIS, IDC_ROT_INPUT1_LABEL, IDC_ROT_INPUT2_LABEL, IDC_ROT_INPUT1, IDC_ROT_INPUT2},
+    };
     ScreenUser user(display());
-    user.at(kMain, [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 1); });
-    user.at("Translation", [](ScreenWindow& translation) {
-        const auto captionOf = [&](int id) { return QString::fromStdString(WindowSystem::instance().find(translation.control(id))->text()).trimmed(); };
-        EXPECT_EQ(translation.widget(IDC_TRA_ANALYSIS)->accessibleName(), "Select Analysis");
-        EXPECT_EQ(translation.widget(IDOK)->accessibleName(), "Calculate");
-        for (int analysis : {0, 2}) {
-            translation.clickItem(IDC_TRA_ANALYSIS, analysis);
-            ASSERT_FALSE(captionOf(IDC_TRA_INPUT1_LABEL).isEmpty());
-            EXPECT_EQ(translation.widget(IDC_TRA_INPUT1)->accessibleName(), captionOf(IDC_TRA_INPUT1_LABEL));
-            EXPECT_EQ(translation.widget(IDC_TRA_INPUT2)->accessibleName(), captionOf(IDC_TRA_INPUT2_LABEL));
-            EXPECT_EQ(translation.widget(IDC_TRA_INPUT1_LABEL)->accessibleName(), captionOf(IDC_TRA_INPUT1_LABEL));
-        }
-        EXPECT_NE(translation.widget(IDC_TRA_INPUT1)->accessibleName(), translation.widget(IDC_TRA_INPUT2)->accessibleName());
-        EXPECT_EQ(translation.widget(IDC_TRA_DEFLECTION)->accessibleName(), captionOf(IDC_TRA_DEFLECTION_LABEL));
-        // Every widget of the window has a name for a screen reader, but for
-        // captions that are still blank.
-        for (HWND child : WindowSystem::instance().find(translation.dialog())->children()) {
-            const Window* control = WindowSystem::instance().find(child);
-            const bool blank = control->text().find_first_not_of(' ') == std::string::npos;
-            const bool caption = control->kind() == ControlKind::Edit && control->hasStyle(ES_READONLY) && !control->hasStyle(ES_MULTILINE);
-            if (caption && blank) continue;
-            EXPECT_FALSE(translation.widgetOf(child)->accessibleName().isEmpty()) << "control " << control->id();
-        }
-        translation.key(Qt::Key_Escape);
-    });
+    for (const Calculator& calc : calculators) {
+        user.at(kMain, [&](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, calc.motion); });
+        user.at(calc.caption, [&](ScreenWindow& window) {
+            SCOPED_TRACE(calc.caption);
+            const auto captionOf = [&](int id) { return QString::fromStdString(WindowSystem::instance().find(window.control(id))->text()).trimmed(); };
+            EXPECT_EQ(window.widget(calc.analysis)->accessibleName(), "Select Analysis");
+            EXPECT_EQ(window.widget(IDOK)->accessibleName(), "Calculate");
+            for (int analysis : {0, 2}) {
+                window.clickItem(calc.analysis, analysis);
+                ASSERT_FALSE(captionOf(calc.input1Label).isEmpty());
+                EXPECT_EQ(window.widget(calc.input1)->accessibleName(), captionOf(calc.input1Label));
+                EXPECT_EQ(window.widget(calc.input2)->accessibleName(), captionOf(calc.input2Label));
+                EXPECT_EQ(window.widget(calc.input1Label)->accessibleName(), captionOf(calc.input1Label));
+            }
+            EXPECT_NE(window.widget(calc.input1)->accessibleName(), window.widget(calc.input2)->accessibleName());
+            if (calc.motion == 1) {
+                EXPECT_EQ(window.widget(IDC_TRA_DEFLECTION)->accessibleName(), captionOf(IDC_TRA_DEFLECTION_LABEL));
+            }
+            // Every widget of the window has a name for a screen reader, but
+            // for captions that are still blank.
+            for (HWND child : WindowSystem::instance().find(window.dialog())->children()) {
+                const Window* control = WindowSystem::instance().find(child);
+                const bool blank = control->text().find_first_not_of(' ') == std::string::npos;
+                const bool caption = control->kind() == ControlKind::Edit && control->hasStyle(ES_READONLY) && !control->hasStyle(ES_MULTILINE);
+                if (caption && blank) continue;
+                EXPECT_FALSE(window.widgetOf(child)->accessibleName().isEmpty()) << "control " << control->id();
+            }
+            window.key(Qt::Key_Escape);
+        });
+    }
     user.at(kMain, [](ScreenWindow& main) {
         EXPECT_EQ(main.widget(IDC_MOTION_LIST)->accessibleName(), "Select Motion");
         EXPECT_EQ(main.surface()->accessibleName().toStdString(), kMain);
