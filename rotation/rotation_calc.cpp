@@ -1,5 +1,6 @@
 #include "rotation/rotation_calc.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -53,10 +54,10 @@ namespace {
 // Out of SI every value is divided by the factor its unit converts in by;
 // dividing rather than multiplying by a reciprocal keeps the last digit.
 
-void naturalFrequency(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
+void naturalFrequency(calculator::InputValues typed, const CalcRequest& request, KeptQuantities& kept,
                       CalcResult& result) {
-    keepConverted(kept.rot_inertia, inertiaToKgM2(x1, request.unit1));
-    keepConverted(kept.rot_stiffness, stiffnessToNmPerRad(x2, request.unit2));
+    keepConverted(kept.rot_inertia, inertiaToKgM2(typed.x1, request.unit1));
+    keepConverted(kept.rot_stiffness, stiffnessToNmPerRad(typed.x2, request.unit2));
     if (!(kept.rot_inertia > ZERO_LIMIT)) {
         result.results = "inertia input error";
         return;
@@ -67,10 +68,10 @@ void naturalFrequency(double x1, double x2, const CalcRequest& request, KeptQuan
     result.title = "Natural Frequency ";
 }
 
-void torsionalStiffness(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
+void torsionalStiffness(calculator::InputValues typed, const CalcRequest& request, KeptQuantities& kept,
                         CalcResult& result) {
-    keepConverted(kept.rot_omega, frequencyToRadPerSec(x1, request.unit1));
-    keepConverted(kept.rot_inertia, inertiaToKgM2(x2, request.unit2));
+    keepConverted(kept.rot_omega, frequencyToRadPerSec(typed.x1, request.unit1));
+    keepConverted(kept.rot_inertia, inertiaToKgM2(typed.x2, request.unit2));
     // Only the inertia is checked: a frequency of either sign squares to the
     // same stiffness.
     if (!(kept.rot_inertia > ZERO_LIMIT)) {
@@ -88,10 +89,10 @@ void torsionalStiffness(double x1, double x2, const CalcRequest& request, KeptQu
     result.title = "Torsional Stiffness ";
 }
 
-void polarMomentOfInertia(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
+void polarMomentOfInertia(calculator::InputValues typed, const CalcRequest& request, KeptQuantities& kept,
                           CalcResult& result) {
-    keepConverted(kept.rot_omega, frequencyToRadPerSec(x1, request.unit1));
-    keepConverted(kept.rot_stiffness, stiffnessToNmPerRad(x2, request.unit2));
+    keepConverted(kept.rot_omega, frequencyToRadPerSec(typed.x1, request.unit1));
+    keepConverted(kept.rot_stiffness, stiffnessToNmPerRad(typed.x2, request.unit2));
     if (!(kept.rot_omega > ZERO_LIMIT)) {
         result.results = "frequency input error";
         return;
@@ -110,17 +111,10 @@ void polarMomentOfInertia(double x1, double x2, const CalcRequest& request, Kept
 }  // namespace
 
 CalcResult calculate(const CalcRequest& request, KeptQuantities& kept) {
-    CalcResult result;
-    const auto [x1, x2] = calculator::readInputs(request, result);
-    // With no analysis chosen nothing is solved, and the results field shows
-    // the echo of input 2.
-    switch (request.analysis) {
-    case 0: naturalFrequency(x1, x2, request, kept, result); break;
-    case 1: torsionalStiffness(x1, x2, request, kept, result); break;
-    case 2: polarMomentOfInertia(x1, x2, request, kept, result); break;
-    default: break;
-    }
-    return result;
+    // In list order: the position is the analysis.
+    static constexpr std::array<calculator::Analysis<KeptQuantities, CalcResult>, 3> analyses = {
+        naturalFrequency, torsionalStiffness, polarMomentOfInertia};
+    return calculator::solve(request, kept, analyses);
 }
 
 }  // namespace rotation

@@ -1,5 +1,6 @@
 #include "translation/translation_calc.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -12,7 +13,6 @@ namespace translation {
 
 using calculator::formatText;
 using calculator::keepConverted;
-using calculator::readInputs;
 
 namespace {
 
@@ -58,10 +58,10 @@ void addDeflection(KeptQuantities& kept, CalcResult& result) {
     result.deflection = kept.tra_deflection_text;
 }
 
-void naturalFrequency(double x1, double x2, const CalcRequest& request,
+void naturalFrequency(calculator::InputValues typed, const CalcRequest& request,
                       KeptQuantities& kept, CalcResult& result) {
-    keepConverted(kept.tra_mass, massToKg(x1, request.unit1));
-    keepConverted(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    keepConverted(kept.tra_mass, massToKg(typed.x1, request.unit1));
+    keepConverted(kept.tra_stiffness, stiffnessToNPerM(typed.x2, request.unit2));
     if (!(kept.tra_mass > units::ZERO_LIMIT)) {
         result.results = "mass input error";
         return;
@@ -73,10 +73,10 @@ void naturalFrequency(double x1, double x2, const CalcRequest& request,
     addDeflection(kept, result);
 }
 
-void stiffness(double x1, double x2, const CalcRequest& request,
+void stiffness(calculator::InputValues typed, const CalcRequest& request,
                KeptQuantities& kept, CalcResult& result) {
-    keepConverted(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
-    keepConverted(kept.tra_mass, massToKg(x2, request.unit2));
+    keepConverted(kept.tra_omega, frequencyToRadPerSec(typed.x1, request.unit1));
+    keepConverted(kept.tra_mass, massToKg(typed.x2, request.unit2));
     // Only the mass is checked: a frequency of either sign squares to the
     // same stiffness.
     if (!(kept.tra_mass > units::ZERO_LIMIT)) {
@@ -93,10 +93,10 @@ void stiffness(double x1, double x2, const CalcRequest& request,
     addDeflection(kept, result);
 }
 
-void mass(double x1, double x2, const CalcRequest& request, KeptQuantities& kept,
+void mass(calculator::InputValues typed, const CalcRequest& request, KeptQuantities& kept,
           CalcResult& result) {
-    keepConverted(kept.tra_omega, frequencyToRadPerSec(x1, request.unit1));
-    keepConverted(kept.tra_stiffness, stiffnessToNPerM(x2, request.unit2));
+    keepConverted(kept.tra_omega, frequencyToRadPerSec(typed.x1, request.unit1));
+    keepConverted(kept.tra_stiffness, stiffnessToNPerM(typed.x2, request.unit2));
     if (!(kept.tra_omega > units::ZERO_LIMIT)) {
         result.results = "frequency input error";
         return;
@@ -112,17 +112,10 @@ void mass(double x1, double x2, const CalcRequest& request, KeptQuantities& kept
 }  // namespace
 
 CalcResult calculate(const CalcRequest& request, KeptQuantities& kept) {
-    CalcResult result;
-    const auto [x1, x2] = readInputs(request, result);
-    // With no analysis chosen nothing is solved, and the results field shows
-    // the echo of input 2.
-    switch (request.analysis) {
-    case 0: naturalFrequency(x1, x2, request, kept, result); break;
-    case 1: stiffness(x1, x2, request, kept, result); break;
-    case 2: mass(x1, x2, request, kept, result); break;
-    default: break;
-    }
-    return result;
+    // In list order: the position is the analysis.
+    static constexpr std::array<calculator::Analysis<KeptQuantities, CalcResult>, 3> analyses = {
+        naturalFrequency, stiffness, mass};
+    return calculator::solve(request, kept, analyses);
 }
 
 }  // namespace translation
