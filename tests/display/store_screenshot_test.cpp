@@ -1,0 +1,87 @@
+// The picture that software centres show of resonix: the main window with a
+// calculator in front of it just after a Calculate, each in a plain frame with
+// its caption and icon. Written to <build>/screenshots/store.png; the copy in
+// docs/screenshots/ is what the installed metainfo points at.
+
+#include "display_test.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include "res/resource.h"
+#include "screen_user.h"
+
+namespace {
+
+const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+constexpr int kTitleHeight = 26;
+constexpr int kBorder = 1;
+
+// A window as a desktop frames it: a border and a title bar with its icon and caption.
+QImage framed(const ScreenWindow& window, bool active) {
+    QWidget* surface = window.surface();
+    const QPixmap inside = surface->grab();
+    QImage frame(inside.width() + 2 * kBorder, inside.height() + kTitleHeight + 2 * kBorder, QImage::Format_ARGB32_Premultiplied);
+    const QPalette& palette = surface->palette();
+    frame.fill(palette.color(QPalette::Shadow));
+    QPainter painter(&frame);
+    const QRect title(kBorder, kBorder, inside.width(), kTitleHeight);
+    painter.fillRect(title, palette.color(active ? QPalette::Highlight : QPalette::Mid));
+    int textLeft = title.left() + 8;
+    if (const QIcon icon = surface->windowIcon(); !icon.isNull()) {
+        constexpr int kIconSize = 16;
+        painter.drawPixmap(textLeft, title.top() + (kTitleHeight - kIconSize) / 2, icon.pixmap(kIconSize, kIconSize));
+        textLeft += kIconSize + 6;
+    }
+    QFont font = surface->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(palette.color(active ? QPalette::HighlightedText : QPalette::Text));
+    painter.drawText(QRect(textLeft, title.top(), title.right() - textLeft, kTitleHeight), Qt::AlignVCenter | Qt::AlignLeft, surface->windowTitle());
+    painter.drawPixmap(kBorder, kBorder + kTitleHeight, inside);
+    return frame;
+}
+
+class StoreScreenshot : public DisplayTest {};
+
+TEST_F(StoreScreenshot, MainWindowAndACalculatedTranslation) {
+    QImage main;
+    ScreenUser user(display());
+    user.at(kMain, [&](ScreenWindow& window) {
+        main = framed(window, false);
+        window.clickItem(IDC_MOTION_LIST, 1);
+    });
+    user.at("Translation", [&](ScreenWindow& translation) {
+        translation.clickItem(IDC_TRA_ANALYSIS, 0);
+        translation.click(IDC_TRA_INPUT1);
+        translation.type(QStringLiteral("10"));
+        translation.click(IDC_TRA_INPUT2);
+        translation.type(QStringLiteral("1000"));
+        translation.key(Qt::Key_Return);
+        ASSERT_TRUE(translation.widget(IDC_TRA_RESULTS)->isVisible());
+        ASSERT_TRUE(translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS)->toPlainText().contains(QStringLiteral("rad/sec")));
+        const QImage calculator = framed(translation, true);
+
+        // The calculator in front, lower and to the right, as it opens over its owner.
+        const QPoint at(main.width() / 2, kTitleHeight + 30);
+        QImage shot(std::max(main.width(), at.x() + calculator.width()), std::max(main.height(), at.y() + calculator.height()),
+                    QImage::Format_ARGB32_Premultiplied);
+        shot.fill(Qt::transparent);
+        QPainter painter(&shot);
+        painter.drawImage(0, 0, main);
+        painter.drawImage(at, calculator);
+        painter.end();
+
+        const QDir folder(QStringLiteral(RESONIX_SCREENSHOT_DIR));
+        ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+        EXPECT_TRUE(shot.save(folder.filePath(QStringLiteral("store.png"))));
+        translation.key(Qt::Key_Escape);
+    });
+    user.at(kMain, [](ScreenWindow& window) { window.key(Qt::Key_Escape); });
+    user.play([] { runProgram(); });
+}
+
+}  // namespace
