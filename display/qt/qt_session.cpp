@@ -14,6 +14,9 @@ struct QtSession::Impl {
         std::setlocale(LC_NUMERIC, "C");
         // Windows close only when the program ends their modal runs.
         QApplication::setQuitOnLastWindowClosed(false);
+        // The installed menu entry's name: the desktop finds the program's
+        // entry and icon for its windows by it.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.example.resonix"));
         display = std::make_unique<QtDisplay>();
         display->setReportsFirstPaint(FirstPaintReport::wanted());
         WindowSystem::instance().setDisplay(display.get());
