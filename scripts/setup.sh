@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales)
+# The package check: the .deb tools and the desktop-entry and metainfo validators.
+packages+=(dpkg-dev file desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Checks resonix as a desktop program: makes the .deb (scripts/package.sh),
+# installs the build into a staging folder and validates its menu entry and
+# its software-centre description, checks what the package depends on and
+# that apt can install it here, and starts the packaged program offscreen up
+# to its first paint. Needs no display. Under CI (CI=true) warnings are errors.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+start=$SECONDS
+build=build/package
+stage="$build/stage"
+id=org.example.resonix
+
+fail() {
+  echo "package check: $*" >&2
+  exit 1
+}
+
+scripts/package.sh
+deb="$(ls "$build"/resonix_*.deb)"
+
+rm -rf "$stage"
+cmake --install "$build" --prefix "$stage/usr" >/dev/null
+for size in 16 32 48 64 128 256; do
+  icon="$stage/usr/share/icons/hicolor/${size}x$size/apps/$id.png"
+  file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not a $size x $size PNG"
+done
+[ -x "$stage/usr/bin/resonix" ] || fail "no program in bin/"
+[ -f "$stage/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+
+# Nothing to say but the one hint that the menu categories call for: the
+# program belongs both to Education and to Science, two main categories.
+desktop_report="$(desktop-file-validate --no-hints "$stage/usr/share/applications/$id.desktop")"
+[ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
+appstreamcli validate --no-net --strict "$stage/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "appstreamcli: $(appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml")"
+
+control="$(dpkg-deb -I "$deb" control)"
+echo "$control"
+field() { echo "$control" | sed -n "s/^$1: //p"; }
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+  field Depends | tr ',' '\n' | grep -q "^ *$library (>= [^)]*)$" || fail "Depends names no versioned $library: $(field Depends)"
+done
+[ "$(field Section)" = science ] || fail "section is not science"
+[ "$(field Maintainer)" = "resonix developers <resonix@example.org>" ] || fail "maintainer is $(field Maintainer)"
+if dpkg-deb -c "$deb" | grep -qE '(postinst|preinst|postrm|prerm)$'; then fail "the package has maintainer scripts"; fi
+apt-get install --simulate --no-install-recommends "./$deb" >"$build/apt-simulate.log" 2>&1 &&
+  grep -q '^Inst resonix ' "$build/apt-simulate.log" ||
+  fail "apt cannot install $deb: $(tail -5 "$build/apt-simulate.log")"
+
+# The packaged program, unpacked, to its first paint; it then ends by itself.
+unpacked="$build/unpacked"
+rm -rf "$unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+painted="$(QT_QPA_PLATFORM=offscreen RESONIX_REPORT_FIRST_PAINT=1 timeout 30 "$unpacked/usr/bin/resonix" 2>"$build/first-paint.log")" ||
+  fail "the packaged program did not start and end (status $?): $(cat "$build/first-paint.log")"
+[[ "$painted" == "first-paint "* ]] || fail "the packaged program did not paint: $painted"
+
+echo "package check passed in $((SECONDS - start)) s: $deb"
