@@ -72,10 +72,8 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
     });
     user.at("Translation", [&](ScreenWindow& translation) {
         translation.clickItem(IDC_TRA_ANALYSIS, 0);
-        translation.click(IDC_TRA_INPUT1);
-        translation.type(QStringLiteral("10"));
-        translation.click(IDC_TRA_INPUT2);
-        translation.type(QStringLiteral("1000"));
+        translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("10"));
+        translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
         translation.key(Qt::Key_Return);
         expectLaidOutAsTheTemplate(translation);
         // The results show as lines, with the window system's text.
@@ -98,11 +96,9 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
         const auto* inertias = rotation.widgetAs<QListWidget>(IDC_ROT_UNITS2);
         EXPECT_EQ(inertias->item(0)->toolTip(), QStringLiteral("kg m^2 (N m sec^2)"));
         EXPECT_EQ(inertias->item(1)->toolTip(), QString());
-        rotation.click(IDC_ROT_INPUT1);
-        rotation.type(QStringLiteral("10"));
+        rotation.typeInto(IDC_ROT_INPUT1, QStringLiteral("10"));
         rotation.clickItem(IDC_ROT_UNITS1, 1);
-        rotation.click(IDC_ROT_INPUT2);
-        rotation.type(QStringLiteral("1"));
+        rotation.typeInto(IDC_ROT_INPUT2, QStringLiteral("1"));
         rotation.key(Qt::Key_Return);
         expectLaidOutAsTheTemplate(rotation);
         // The longest results, ten lines for the torsional stiffness, show

@@ -74,6 +74,11 @@ void ScreenWindow::type(const QString& text) {
     for (const QChar c : text) QTest::keyClick(surface()->windowHandle(), c.toLatin1());
 }
 
+void ScreenWindow::typeInto(int id, const QString& text) {
+    click(id);
+    type(text);
+}
+
 ScreenUser::ScreenUser(QtDisplay& display) : m_display(display) {
     m_poller.setInterval(0);
     QObject::connect(&m_poller, &QTimer::timeout, &m_context, [this] { poll(); });

@@ -48,6 +48,8 @@ public:
     void rightClick(QPoint at);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void type(const QString& text);
+    // Clicks the control, then types into it.
+    void typeInto(int id, const QString& text);
 
 private:
     QtDisplay& m_display;

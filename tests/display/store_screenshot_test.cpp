@@ -56,10 +56,8 @@ TEST_F(StoreScreenshot, MainWindowAndACalculatedTranslation) {
     });
     user.at("Translation", [&](ScreenWindow& translation) {
         translation.clickItem(IDC_TRA_ANALYSIS, 0);
-        translation.click(IDC_TRA_INPUT1);
-        translation.type(QStringLiteral("10"));
-        translation.click(IDC_TRA_INPUT2);
-        translation.type(QStringLiteral("1000"));
+        translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("10"));
+        translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
         translation.key(Qt::Key_Return);
         ASSERT_TRUE(translation.widget(IDC_TRA_RESULTS)->isVisible());
         ASSERT_TRUE(translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS)->toPlainText().contains(QStringLiteral("rad/sec")));
