@@ -20,6 +20,12 @@ fail() {
 scripts/package.sh
 deb="$(ls "$build"/resonix_*.deb)"
 
+# The screenshot that the metainfo names is the one kept in docs/, at its size.
+shot=docs/screenshots/main-and-translation.png
+size="$(file "$shot" | grep -oE '[0-9]+ x [0-9]+')"
+grep -q "width=\"${size% x *}\" height=\"${size#* x }\">https://example.org/resonix/$shot<" "packaging/$id.metainfo.xml" ||
+  fail "the metainfo does not name $shot at its size, $size"
+
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
 for size in 16 32 48 64 128 256; do
