@@ -37,7 +37,8 @@ done
 
 # Nothing to say but the one hint that the menu categories call for: the
 # program belongs both to Education and to Science, two main categories.
-desktop_report="$(desktop-file-validate --no-hints "$stage/usr/share/applications/$id.desktop")"
+entry="$stage/usr/share/applications/$id.desktop"
+desktop_report="$(desktop-file-validate "$entry" | grep -v ': hint: value "Education;Science;Engineering;" .* more than one main category;' || true)"
 [ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
 appstreamcli validate --no-net --strict "$stage/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "appstreamcli: $(appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml")"
