@@ -1,7 +1,8 @@
 // The picture that software centres show of resonix: the main window with a
 // calculator in front of it just after a Calculate, each in a plain frame with
 // its caption and icon. Written to <build>/screenshots/store.png; the copy in
-// docs/screenshots/ is what the installed metainfo points at.
+// docs/screenshots/main-and-translation.png, which the installed metainfo
+// points at, is refreshed from it by hand when the windows change.
 
 #include "display_test.h"
 
