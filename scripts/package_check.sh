@@ -23,7 +23,7 @@ deb="$(ls "$build"/resonix_*.deb)"
 # The screenshot that the metainfo names is the one kept in docs/, at its size.
 shot=docs/screenshots/main-and-translation.png
 size="$(file "$shot" | grep -oE '[0-9]+ x [0-9]+')"
-grep -q "width=\"${size% x *}\" height=\"${size#* x }\">https://example.org/resonix/$shot<" "packaging/$id.metainfo.xml" ||
+grep -q "width=\"${size% x *}\" height=\"${size#* x }\">https://resonix.example.org/$shot<" "packaging/$id.metainfo.xml" ||
   fail "the metainfo does not name $shot at its size, $size"
 
 rm -rf "$stage"
