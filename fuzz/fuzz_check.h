@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -31,12 +32,11 @@ public:
 
     std::uint8_t byte() { return m_at < m_size ? m_data[m_at++] : 0; }
 
+    // Any double, not-a-numbers and infinities included: eight bytes' bits.
     double number() {
-        unsigned char bytes[sizeof(double)] = {};
-        for (unsigned char& b : bytes) b = byte();
-        double value;
-        std::memcpy(&value, bytes, sizeof value);
-        return value;
+        std::uint64_t bits = 0;
+        for (int shift = 0; shift < 64; shift += 8) bits |= static_cast<std::uint64_t>(byte()) << shift;
+        return std::bit_cast<double>(bits);
     }
 
     // A list position: mostly -1 (nothing selected) to 6, the longest list's

@@ -19,15 +19,6 @@ std::string captionOf(HWND dialog) {
     return window ? window->text() : std::string();
 }
 
-// A caption in quotes. Built by appending: GCC 12 at -O2 takes
-// `"\"" + std::string` for an overlapping copy and warns (-Wrestrict).
-std::string inQuotes(const std::string& text) {
-    std::string result(1, '"');
-    result += text;
-    result += '"';
-    return result;
-}
-
 }  // namespace
 
 bool processEventsUntil(const std::function<bool()>& condition, int rounds) {
@@ -123,7 +114,7 @@ std::string ScreenUser::describeWaiting() const {
     const HWND active = windows().activeDialog();
     if (!active) return "no window is open";
     const QWidget* surface = m_display.widgetFor(active);
-    std::string state = inQuotes(captionOf(active)) + " is the active dialog";
+    std::string state = "\"" + captionOf(active) + "\" is the active dialog";
     if (!surface) return state + " without a window";
     if (!surface->isVisible()) state += ", hidden";
     if (!surface->isEnabled()) state += ", disabled";
@@ -141,7 +132,7 @@ void ScreenUser::poll() {
         // The program should end on its own now; a window still waiting fails.
         const HWND active = windows().activeDialog();
         const bool waiting = active && std::find(m_running.begin(), m_running.end(), active) == m_running.end();
-        if (waiting && ++m_idleRounds > kPatience) giveUp(inQuotes(captionOf(active)) + " waits for input, but the script has ended");
+        if (waiting && ++m_idleRounds > kPatience) giveUp("\"" + captionOf(active) + "\" waits for input, but the script has ended");
         return;
     }
     if (!ready(m_steps.front())) {
@@ -149,7 +140,7 @@ void ScreenUser::poll() {
         const HWND active = windows().activeDialog();
         if (active && std::find(m_running.begin(), m_running.end(), active) != m_running.end()) return;
         if (++m_idleRounds > kPatience) {
-            const std::string expected = m_steps.front().menuStep ? "a popup menu" : inQuotes(m_steps.front().caption);
+            const std::string expected = m_steps.front().menuStep ? "a popup menu" : "\"" + m_steps.front().caption + "\"";
             giveUp("expected " + expected + " to wait for input, but " + describeWaiting());
         }
         return;

@@ -23,9 +23,11 @@ WindowSystem& windows() { return WindowSystem::instance(); }
 // The session running, for a report when a sanitizer ends the process.
 const Outcome* running = nullptr;
 
+#if defined(__SANITIZE_ADDRESS__)
 void reportOnDeath() {
     if (running) std::fprintf(stderr, "random session ended the process after:\n%s", describe(running->actions).c_str());
 }
+#endif
 
 const CalculatorModel& calculatorAt(Place place) {
     return place == Place::Translation ? translationModel() : rotationModel();
