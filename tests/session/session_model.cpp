@@ -1,8 +1,10 @@
 #include "session/session_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <type_traits>
 
 #include "res/resource.h"
 #include "support/scripted_user.h"
