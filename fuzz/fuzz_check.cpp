@@ -22,15 +22,17 @@ bool readConversion(const char*& format, int& width, int& precision) {
     return true;
 }
 
-// Whether `field` is what printf writes for some number with "%W.Pg".
+// Whether `field` is what printf writes for some number with "%W.Pg". Read
+// back as a long double: a double just under the largest one rounds, at P
+// digits, to a number that is past the largest (1.798e+308).
 bool isPrintedNumber(const std::string& field, int width, int precision) {
     const std::size_t digits = field.find_first_not_of(' ');
     if (digits == std::string::npos) return false;
     char* end = nullptr;
-    const double value = std::strtod(field.c_str() + digits, &end);
+    const long double value = std::strtold(field.c_str() + digits, &end);
     if (end != field.c_str() + field.size()) return false;
     char again[512];
-    std::snprintf(again, sizeof again, "%*.*g", width, precision, value);
+    std::snprintf(again, sizeof again, "%*.*Lg", width, precision, value);
     return field == again;
 }
 
