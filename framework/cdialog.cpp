@@ -22,7 +22,11 @@ INT_PTR CDialog::DoModal() {
     }
 
     m_running = true;
-    const INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
+    // Controls of outside classes start from the state the template's
+    // initialisation data gives them.
+    const std::vector<BYTE>* dialogInit = module->dialogInit(static_cast<WORD>(m_nIDTemplate));
+    const INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this),
+                                                   dialogInit ? std::span<const BYTE>(*dialogInit) : std::span<const BYTE>());
     m_running = false;
     Detach();
     DetachDestroyedWindows();

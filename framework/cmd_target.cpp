@@ -1,5 +1,7 @@
 #include "framework/cmd_target.h"
 
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", sizeof(CCmdTarget), 0xFFFF, nullptr, nullptr};
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY noEntries[] = {{0, 0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &noEntries[0]};

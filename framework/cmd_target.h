@@ -1,11 +1,15 @@
 #pragma once
 
 #include "framework/message_map.h"
+#include "framework/runtime_class.h"
 
 // The root of every class that receives messages through a message map.
 class CCmdTarget {
 public:
     virtual ~CCmdTarget() = default;
+
+    static const CRuntimeClass classCCmdTarget;
+    virtual const CRuntimeClass* GetRuntimeClass() const { return RUNTIME_CLASS(CCmdTarget); }
 
     // Runs the handler that the map chain has for the command `id` with
     // notification `code`; false when there is none.

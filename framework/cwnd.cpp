@@ -17,6 +17,8 @@ std::unordered_map<HWND, CWnd*>& permanentMap() {
 
 }  // namespace
 
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
 CWnd::~CWnd() { Detach(); }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
@@ -87,6 +89,13 @@ BOOL CWnd::CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const R
     if (!parent || !parent->m_hWnd || m_hWnd) return FALSE;
     HWND window = CreateHostedControl(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
     return window ? Attach(window) : FALSE;
+}
+
+BOOL CWnd::Create(LPCSTR, LPCSTR, DWORD, const RECT&, CWnd*, UINT, CCreateContext*) { return FALSE; }
+
+BOOL CWnd::CreateControl(REFCLSID classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    const std::string name = StringFromCLSID(classId);
+    return CreateControl(name.c_str(), windowName, style, rect, parent, id);
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

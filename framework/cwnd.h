@@ -2,13 +2,17 @@
 
 #include "framework/cmd_target.h"
 #include "framework/cstring.h"
+#include "windowing/class_id.h"
 
 class CMenu;
+struct CCreateContext;
 
 // A program object bound to one window of the window system. The binding
 // lasts while the window exists; every call on an unbound object does nothing.
 class CWnd : public CCmdTarget {
 public:
+    DECLARE_DYNCREATE(CWnd)
+
     CWnd() = default;
     ~CWnd() override;
     CWnd(const CWnd&) = delete;
@@ -35,9 +39,15 @@ public:
     void GetClientRect(RECT* rect) const;
     BOOL IsWindowVisible() const;
 
+    // Creates a window of a registered class as a child of `parent`. The
+    // window system has no registered classes of its own: only controls of
+    // outside classes are created, through CreateControl.
+    virtual BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                        CCreateContext* context = nullptr);
     // Creates a control of an outside class, named by its class identifier,
-    // as a child of `parent`.
+    // as a child of `parent`, with no initial state.
     BOOL CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    BOOL CreateControl(REFCLSID classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Routes a message through the message map; false when no entry took it.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

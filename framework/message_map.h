@@ -62,7 +62,7 @@ protected:                                             \
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                            \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }     \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                     \
-        using ThisClass = theClass;                                                       \
+        using ThisClass [[maybe_unused]] = theClass;  /* an empty map names no handler */  \
         using TheBaseClass = baseClass;                                                   \
         static const AFX_MSGMAP_ENTRY messageEntries[] = {
 #define END_MESSAGE_MAP()                                                                 \

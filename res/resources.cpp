@@ -41,11 +41,14 @@ DialogTemplate aboutBox() {
     dialog.style = 0x80C800C0;
     ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, SS_BITMAP);
     picture.imageId = IDB_ABOUT;
+    ControlTemplate webLink = makeControl(ControlKind::Hosted, IDC_WEBLINK, "", 17, 55, 171, 13, WS_TABSTOP);
+    webLink.classId = "{3C9FDFB1-C3F1-11D1-82B4-EB3D09931551}";
     dialog.controls = {
         picture,
         makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
         makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 16, 40, 175, 8, kLabel),
         makeControl(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
+        webLink,
     };
     return dialog;
 }
@@ -114,6 +117,8 @@ ResourceModule buildModule() {
     module.addDialog(IDD_TRANSLATION, translationDialog());
     module.addString(IDS_ABOUTBOX, "&About resonix...");
     module.addIcon(IDR_MAINFRAME, ProgramIcon());
+    module.addBitmap(IDB_ABOUT, AboutBitmap());
+    module.addDialogInit(IDD_ABOUTBOX, AboutBoxDialogInit());
     return module;
 }
 

@@ -1,8 +1,12 @@
 // Creating a dialog from its template and running it modally.
 
 #include <memory>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "windowing/button_control.h"
+#include "windowing/dialog_init.h"
 #include "windowing/edit_control.h"
 #include "windowing/hosted_control.h"
 #include "windowing/list_box_control.h"
@@ -24,7 +28,7 @@ RECT toPixels(const RECT& units, BaseUnits base) {
                 toPixels(units.bottom, base.cy, 8)};
 }
 
-std::unique_ptr<Window> createControl(const ControlTemplate& entry) {
+std::unique_ptr<Window> createControl(const ControlTemplate& entry, const std::vector<DialogInitRecord>& init) {
     const DWORD style = entry.style | WS_CHILD;
     switch (entry.kind) {
     case ControlKind::Button: return std::make_unique<ButtonControl>(entry.id, entry.text, style, entry.exStyle);
@@ -32,8 +36,11 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry) {
     case ControlKind::Static: return std::make_unique<StaticControl>(entry.id, entry.text, style, entry.exStyle, entry.imageId);
     case ControlKind::ListBox: return std::make_unique<ListBoxControl>(entry.id, style, entry.exStyle);
     case ControlKind::Hosted: {
+        const std::optional<std::span<const BYTE>> state = StreamForControl(init, entry.id);
+        if (!state) return nullptr;
         ControlTemplate hosted = entry;
         hosted.style = style;
+        hosted.initialState.assign(state->begin(), state->end());
         return HostedControlRegistry::instance().create(hosted);
     }
     case ControlKind::Dialog: return nullptr;
@@ -42,8 +49,13 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry) {
 }
 
 // Creates the dialog hidden, with all its controls; null when a control
-// cannot be created (a hosted class that is missing).
-HWND createDialog(HINSTANCE module, const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
+// cannot be created (a hosted class that is missing or refuses its initial
+// state) or the initialisation data is malformed.
+HWND createDialog(HINSTANCE module, const DialogTemplate& dialogTemplate, std::span<const BYTE> dialogInit, HWND owner,
+                  DLGPROC procedure, LPARAM param) {
+    const std::optional<std::vector<DialogInitRecord>> init =
+        dialogInit.empty() ? std::vector<DialogInitRecord>{} : ParseDialogInit(dialogInit);
+    if (!init) return nullptr;
     WindowSystem& system = WindowSystem::instance();
     const BaseUnits base = system.dialogBaseUnits();
     auto window = std::make_unique<DialogWindow>(dialogTemplate, owner, procedure, param);
@@ -65,7 +77,7 @@ HWND createDialog(HINSTANCE module, const DialogTemplate& dialogTemplate, HWND o
     HWND handle = system.add(std::move(window), nullptr);
 
     for (const ControlTemplate& entry : dialogTemplate.controls) {
-        std::unique_ptr<Window> control = createControl(entry);
+        std::unique_ptr<Window> control = createControl(entry, *init);
         if (!control) {
             system.destroy(handle);
             return nullptr;
@@ -105,13 +117,14 @@ HWND CreateHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const R
     return handle;
 }
 
-INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param) {
+INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param,
+                                std::span<const BYTE> dialogInit) {
     WindowSystem& system = WindowSystem::instance();
     if (!dialogTemplate || system.abandoned()) return -1;
     if (owner && !IsWindow(owner)) owner = nullptr;
     HWND focusBefore = GetFocus();
     // No module means the program's own, as on the platform.
-    HWND dialog = createDialog(module ? module : GetProgramModule(), *dialogTemplate, owner, procedure, param);
+    HWND dialog = createDialog(module ? module : GetProgramModule(), *dialogTemplate, dialogInit, owner, procedure, param);
     if (!dialog) return -1;
     if (WindowDisplay* display = system.display()) display->windowCreated(dialog);
 

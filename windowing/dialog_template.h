@@ -23,6 +23,9 @@ struct ControlTemplate {
     DWORD exStyle = 0;
     WORD imageId = 0;     // SS_BITMAP: the bitmap resource shown
     std::string classId;  // Hosted: the registered class identifier
+    // Hosted: the property stream it starts from, taken from the dialog's
+    // initialisation data when the dialog is created; empty for none.
+    std::vector<BYTE> initialState;
 };
 
 struct DialogTemplate {

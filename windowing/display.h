@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "windowing/win_types.h"
 
 // What a display learns of the windows it mirrors. The window system decides
@@ -43,6 +45,8 @@ public:
 
     // System commands that only the desktop can carry out.
     virtual void beginMoveOrSize(HWND, UINT /*command*/) {}
+    // Opens a web address in the desktop's browser.
+    virtual void openAddress(const std::string& /*address*/) {}
 
     virtual BaseUnits dialogBaseUnits() const { return {}; }
     virtual POINT screenSize() const { return {1024, 768}; }

@@ -28,8 +28,11 @@ public:
     static HostedControlRegistry& instance();
 
     void registerClass(const std::string& classId, Factory factory);
-    // A new control for the template entry, or null when hosting is off or no
-    // class is registered under its identifier.
+    void unregisterClass(const std::string& classId) { m_factories.erase(classId); }
+    bool isRegistered(const std::string& classId) const { return m_factories.count(classId) != 0; }
+    // A new control for the template entry, or null when hosting is off, no
+    // class is registered under its identifier, or the class refuses the
+    // entry's initial state.
     std::unique_ptr<HostedControl> create(const ControlTemplate& entry) const;
 
     void enableHosting() { m_hostingEnabled = true; }

@@ -69,6 +69,11 @@ const BitmapResource* ResourceModule::bitmap(WORD id) const {
     return found == m_bitmaps.end() ? nullptr : &found->second;
 }
 
+const std::vector<BYTE>* ResourceModule::dialogInit(WORD id) const {
+    const auto found = m_dialogInits.find(id);
+    return found == m_dialogInits.end() ? nullptr : &found->second;
+}
+
 bool ResourceModule::holds(LPCSTR name, LPCSTR type) const {
     if (!IS_INTRESOURCE(name) || !IS_INTRESOURCE(type)) return false;
     const WORD id = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
@@ -76,6 +81,7 @@ bool ResourceModule::holds(LPCSTR name, LPCSTR type) const {
     if (type == RT_DIALOG) return dialog(id) != nullptr;
     if (type == RT_BITMAP) return bitmap(id) != nullptr;
     if (type == RT_STRING) return string(id) != nullptr;
+    if (type == RT_DLGINIT) return dialogInit(id) != nullptr;
     return false;
 }
 

@@ -36,11 +36,14 @@ public:
     void addString(UINT id, std::string text) { m_strings[id] = std::move(text); }
     void addIcon(WORD id, IconResource icon) { m_icons[id] = std::move(icon); }
     void addBitmap(WORD id, BitmapResource bitmap) { m_bitmaps[id] = std::move(bitmap); }
+    // The initialisation data (RT_DLGINIT) of dialog `id`.
+    void addDialogInit(WORD id, std::vector<BYTE> data) { m_dialogInits[id] = std::move(data); }
 
     const DialogTemplate* dialog(WORD id) const;
     const std::string* string(UINT id) const;
     const IconResource* icon(WORD id) const;
     const BitmapResource* bitmap(WORD id) const;
+    const std::vector<BYTE>* dialogInit(WORD id) const;
     // Whether the module holds resource `name` of `type` (both integer ids).
     bool holds(LPCSTR name, LPCSTR type) const;
 
@@ -49,6 +52,7 @@ private:
     std::map<UINT, std::string> m_strings;
     std::map<WORD, IconResource> m_icons;
     std::map<WORD, BitmapResource> m_bitmaps;
+    std::map<WORD, std::vector<BYTE>> m_dialogInits;
 };
 
 // The module of the running program, set once at start-up.

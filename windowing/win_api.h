@@ -3,6 +3,8 @@
 // The window system's calls, under the classic Win32 names and rules, for
 // the class library to build on.
 
+#include <span>
+
 #include "windowing/device_context.h"
 #include "windowing/dialog_template.h"
 #include "windowing/dialog_window.h"
@@ -37,8 +39,11 @@ BOOL DrawIcon(HDC context, int x, int y, HICON icon);
 
 // Runs a dialog modally: creates it and its controls from the template, sends
 // WM_INITDIALOG, disables the owner, and returns the code given to EndDialog
-// (-1 when the dialog could not be created or the run was abandoned).
-INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param);
+// (-1 when the dialog could not be created or the run was abandoned). Hosted
+// controls take their initial state from `dialogInit`, the dialog's
+// initialisation data (RT_DLGINIT).
+INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param,
+                                std::span<const BYTE> dialogInit = {});
 BOOL EndDialog(HWND dialog, INT_PTR result);
 
 // Creates a control of an outside class, named by its registered class

@@ -8,6 +8,7 @@
 
 using BOOL = int;
 using UINT = unsigned int;
+using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
@@ -75,7 +76,19 @@ inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
+inline constexpr UINT WM_GETDLGCODE = 0x0087;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
+inline constexpr UINT WM_LBUTTONUP = 0x0202;
+// A hosted control loads its initial state from the dialog's initialisation data.
+inline constexpr UINT WM_OCC_LOADFROMSTREAM = 0x0376;
+
+// Keys sent with WM_KEYDOWN.
+inline constexpr WPARAM VK_RETURN = 0x0D;
+inline constexpr WPARAM VK_SPACE = 0x20;
+
+// What a control answers to WM_GETDLGCODE: the keys it handles itself
+// instead of the dialog.
+inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -190,7 +203,9 @@ inline LPCSTR RT_BITMAP_TYPE() { return MAKEINTRESOURCEA(2); }
 inline LPCSTR RT_STRING_TYPE() { return MAKEINTRESOURCEA(6); }
 inline LPCSTR RT_DIALOG_TYPE() { return MAKEINTRESOURCEA(5); }
 inline LPCSTR RT_GROUP_ICON_TYPE() { return MAKEINTRESOURCEA(14); }
+inline LPCSTR RT_DLGINIT_TYPE() { return MAKEINTRESOURCEA(240); }
 #define RT_BITMAP RT_BITMAP_TYPE()
 #define RT_STRING RT_STRING_TYPE()
 #define RT_DIALOG RT_DIALOG_TYPE()
 #define RT_GROUP_ICON RT_GROUP_ICON_TYPE()
+#define RT_DLGINIT RT_DLGINIT_TYPE()

@@ -25,6 +25,10 @@ void WindowSystem::notify(HWND window, Change change) {
     if (m_display && window && exists(window)) m_display->windowChanged(window, change);
 }
 
+void WindowSystem::openAddress(const std::string& address) {
+    if (m_display) m_display->openAddress(address);
+}
+
 Window* WindowSystem::find(HWND handle) const {
     const auto found = m_windows.find(handle);
     return found == m_windows.end() ? nullptr : found->second.get();
@@ -198,6 +202,12 @@ bool WindowSystem::userSelects(HWND listBox, int index) {
 bool WindowSystem::userClicks(HWND button) {
     if (!acceptsInput(button)) return false;
     const Window* window = find(button);
+    if (window->kind() == ControlKind::Hosted) {
+        // An outside control does with a click what its class does.
+        if (window->isTabStop()) setFocus(button);
+        sendMessage(button, WM_LBUTTONUP, 0, 0);
+        return true;
+    }
     if (!window->isPushButton()) return false;
     setFocus(button);
     notifyParent(button, BN_CLICKED);
@@ -215,6 +225,12 @@ bool WindowSystem::userPressesKey(HWND dialog, Key key) {
     DialogWindow* window = findDialog(dialog);
     HWND focused = topLevelOf(m_focus) == dialog ? m_focus : nullptr;
     const Window* control = find(focused);
+    // A focused control that wants Enter and Space gets them before the dialog.
+    if ((key == Key::Return || key == Key::Space) && control && control != window &&
+        (sendMessage(focused, WM_GETDLGCODE, 0, 0) & DLGC_WANTMESSAGE)) {
+        sendMessage(focused, WM_KEYDOWN, key == Key::Return ? VK_RETURN : VK_SPACE, 0);
+        return true;
+    }
     switch (key) {
     case Key::Tab:
     case Key::ShiftTab:

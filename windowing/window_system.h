@@ -27,6 +27,8 @@ public:
     BaseUnits dialogBaseUnits() const;
     POINT screenSize() const;
     void notify(HWND window, Change change);
+    // Hands a web address to the desktop, which opens it in the browser.
+    void openAddress(const std::string& address);
 
     // --- Windows --------------------------------------------------------
     Window* find(HWND handle) const;

@@ -9,10 +9,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "display/qt/fitting_font.h"
+#include "display/qt/link_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/shown_text.h"
 #include "display/qt/text_field.h"
 #include "display/qt/window_text.h"
+#include "weblink/web_link_control.h"
 #include "windowing/static_control.h"
 
 namespace {
@@ -21,28 +24,13 @@ namespace {
 constexpr DWORD kStaticCentre = 0x1;
 constexpr DWORD kStaticRight = 0x2;
 
-// Templates leave little room around their texts, and the desktop's font may
-// run wider than the one a template was drawn for: a one-line caption that
-// does not fit is set a little smaller, down to this share of the size,
-// rather than cut off.
+// How much smaller a one-line caption may be set to fit.
 constexpr double kSmallestShare = 0.85;
 // What a line edit keeps free beside its text, left and right together.
 constexpr int kLineEditMargins = 4;
 
 void shrinkToFit(QWidget* widget, const QString& text, int room) {
-    const QFont normal = QApplication::font(widget);
-    QFont font = normal;
-    const double size = normal.pointSizeF();
-    for (double smaller = size; size > 0 && smaller >= size * kSmallestShare; smaller -= 0.25) {
-        QFont candidate = normal;
-        candidate.setPointSizeF(smaller);
-        if (QFontMetrics(candidate).horizontalAdvance(text) <= room) {
-            font = candidate;
-            break;
-        }
-    }
-    // A text too long even so keeps the normal size and is cut, as the
-    // platform cuts it.
+    const QFont font = fittingFont(QApplication::font(widget), text, room, kSmallestShare);
     if (widget->font() != font) widget->setFont(font);
 }
 
@@ -115,6 +103,13 @@ QWidget* makeListBox(const Window& control) {
     return list;
 }
 
+// The outside control's own widget; a class the display does not know shows
+// as an empty area.
+QWidget* makeHosted(const Window& control) {
+    if (const auto* link = dynamic_cast<const WebLinkControl*>(&control)) return new LinkWidget(*link);
+    return new QWidget;
+}
+
 QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedFont) {
     switch (role) {
     case ControlRole::PushButton: return makePushButton();
@@ -126,7 +121,7 @@ QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedF
     case ControlRole::TextArea: return makeTextField(control, false, fixedFont);
     case ControlRole::ResultsField: return makeTextField(control, true, fixedFont);
     case ControlRole::ListBox: return makeListBox(control);
-    case ControlRole::Hosted: return new QWidget;  // hosts the outside control's own widget
+    case ControlRole::Hosted: return makeHosted(control);
     }
     return new QWidget;
 }

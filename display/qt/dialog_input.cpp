@@ -73,6 +73,12 @@ bool DialogInput::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
         return mousePressed(target, watched, static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease:
+        // A hosted control does with a click what its class does.
+        if (target != m_view.dialog() && m_view.roleOf(target) == ControlRole::Hosted) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) clicked(target);
+            return true;
+        }
+        return isList && watched != m_view.widgetFor(target);
     case QEvent::MouseMove:
         // A list never changes its selection by itself, not even by dragging.
         return isList && watched != m_view.widgetFor(target);
@@ -115,7 +121,7 @@ bool DialogInput::keyPressed(HWND target, QKeyEvent* event) {
         press(Key::Escape);
         return true;
     }
-    if (key == Qt::Key_Space && plain && role == ControlRole::PushButton) {
+    if (key == Qt::Key_Space && plain && (role == ControlRole::PushButton || role == ControlRole::Hosted)) {
         if (!event->isAutoRepeat()) press(Key::Space);
         return true;
     }

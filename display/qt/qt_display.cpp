@@ -1,14 +1,18 @@
 #include "display/qt/qt_display.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
+#include "display/qt/accessible_roles.h"
 #include "display/qt/base_units.h"
 #include "display/qt/dialog_view.h"
 #include "display/qt/first_paint_report.h"
+#include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"
 #include "windowing/window_system.h"
 
@@ -26,6 +30,7 @@ QFont fixedPitchFont() {
 
 QtDisplay::QtDisplay() : m_baseUnits(baseUnitsOf(QApplication::font())), m_fixedFont(fixedPitchFont()) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &m_context, [this] { abandon(); });
+    InstallAccessibleRoles();
 }
 
 QtDisplay::~QtDisplay() {
@@ -72,6 +77,8 @@ void QtDisplay::beginMoveOrSize(HWND dialog, UINT command) {
     if (command == SC_MOVE) window->startSystemMove();
     else window->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
 }
+
+void QtDisplay::openAddress(const std::string& address) { QDesktopServices::openUrl(QUrl(toQt(address))); }
 
 POINT QtDisplay::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -28,6 +28,8 @@ public:
     bool runModalLoop(HWND dialog) override;
     void modalRunEnding(HWND dialog) override;
     void beginMoveOrSize(HWND dialog, UINT command) override;
+    // Through QDesktopServices, so that a handler set there sees it.
+    void openAddress(const std::string& address) override;
     BaseUnits dialogBaseUnits() const override { return m_baseUnits; }
     POINT screenSize() const override;
 

@@ -64,6 +64,9 @@ public:
     // Move and Size commands handed to the desktop.
     const std::vector<UINT>& moveOrSizeRequests() const { return m_moveOrSize; }
     void beginMoveOrSize(HWND, UINT command) override { m_moveOrSize.push_back(command); }
+    // Web addresses handed to the desktop to open.
+    const std::vector<std::string>& openedAddresses() const { return m_addresses; }
+    void openAddress(const std::string& address) override { m_addresses.push_back(address); }
 
     // Captions of the windows created so far, in order.
     const std::vector<std::string>& opened() const { return m_opened; }
@@ -83,5 +86,6 @@ private:
     std::deque<ScriptStep> m_steps;
     std::vector<std::string> m_opened;
     std::vector<UINT> m_moveOrSize;
+    std::vector<std::string> m_addresses;
     BaseUnits m_baseUnits;
 };

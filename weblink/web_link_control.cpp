@@ -1,0 +1,49 @@
+#include "weblink/web_link_control.h"
+
+#include "windowing/window_system.h"
+
+namespace {
+
+// The control's window text is its caption, which is what it shows and what
+// a screen reader reads.
+ControlTemplate withCaption(ControlTemplate entry, const std::string& caption) {
+    entry.text = caption;
+    return entry;
+}
+
+}  // namespace
+
+WebLinkControl::WebLinkControl(const ControlTemplate& entry, weblink::LinkProperties properties)
+    : HostedControl(withCaption(entry, properties.caption)), m_properties(std::move(properties)) {}
+
+void WebLinkControl::Install() { HostedControlRegistry::instance().registerClass(kClassId, &WebLinkControl::Create); }
+
+std::unique_ptr<HostedControl> WebLinkControl::Create(const ControlTemplate& entry) {
+    weblink::LinkProperties properties;
+    // Created without a stream, the control starts empty.
+    if (!entry.initialState.empty()) {
+        std::optional<weblink::LinkProperties> loaded = weblink::ReadLinkProperties(entry.initialState);
+        if (!loaded) return nullptr;
+        properties = std::move(*loaded);
+    }
+    return std::unique_ptr<HostedControl>(new WebLinkControl(entry, std::move(properties)));
+}
+
+LRESULT WebLinkControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTMESSAGE;
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN || wParam == VK_SPACE) Open();
+        return 0;
+    case WM_LBUTTONUP:
+        Open();
+        return 0;
+    default:
+        return HostedControl::handleMessage(message, wParam, lParam);
+    }
+}
+
+void WebLinkControl::Open() const {
+    if (!m_properties.url.empty()) WindowSystem::instance().openAddress(m_properties.url);
+}

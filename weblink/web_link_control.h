@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include "weblink/link_properties.h"
+#include "windowing/hosted_control.h"
+
+// The web-link control: a caption that, clicked or pressed, opens its web
+// address in the desktop's browser. An outside control as far as the program
+// goes: dialogs host it by its class identifier and hand it its property
+// stream, and it takes everything it shows and opens from that stream.
+class WebLinkControl : public HostedControl {
+public:
+    // The identifier the control is registered under.
+    static constexpr const char* kClassId = "{3C9FDFB1-C3F1-11D1-82B4-EB3D09931551}";
+
+    // Registers the class with the window system's control registry.
+    static void Install();
+    // A control for `entry`, from its initial state: a property stream, or
+    // none at all. Null when the stream is refused.
+    static std::unique_ptr<HostedControl> Create(const ControlTemplate& entry);
+
+    const weblink::LinkProperties& properties() const { return m_properties; }
+
+    // Enter and Space are the control's own while it has the focus; they,
+    // and a click, open its address.
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    WebLinkControl(const ControlTemplate& entry, weblink::LinkProperties properties);
+    void Open() const;
+
+    weblink::LinkProperties m_properties;
+};
