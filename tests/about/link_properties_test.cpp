@@ -137,4 +137,23 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
     EXPECT_FALSE(weblink::ReadLinkProperties(longer).has_value()) << "a byte after the stream";
 }
 
+// Found by fuzzing: a font that ends after its weight, with two bytes left,
+// has no room for its 32-bit size, yet the one-byte length of its face name
+// fits there. As the last entry, padded to four bytes, it ends the stream
+// exactly; the size must not be taken from nowhere.
+TEST(LinkProperties, AFontWithoutRoomForItsSizeIsRefused) {
+    const Bytes good = WebLinkPropertyStream();
+    auto put = [](Bytes& bytes, std::size_t offset, int size, std::uint32_t value) {
+        for (int i = 0; i < size; ++i) bytes.at(offset + static_cast<std::size_t>(i)) = static_cast<BYTE>(value >> (8 * i));
+    };
+    Bytes stream(good.begin(), good.begin() + 72);                // the header and both extents
+    stream.insert(stream.end(), good.begin() + 128, good.end());  // caption and url, now at 72 and 204
+    stream.insert(stream.end(), good.begin() + 72, good.begin() + 72 + 42);  // the font up to its weight, at 284
+    stream.insert(stream.end(), {0, 0});                                      // an empty face name, one byte to spare
+    put(stream, 4, 4, static_cast<std::uint32_t>(stream.size()));
+    put(stream, 204 + 8, 4, 80);                                 // url leads on to the font
+    put(stream, 284 + 8, 4, static_cast<std::uint32_t>(8 - 284));  // the font back to the first entry
+    EXPECT_FALSE(weblink::ReadLinkProperties(stream).has_value());
+}
+
 }  // namespace
