@@ -110,6 +110,10 @@ std::string RandomSession::differenceAt(HWND dialog) {
     if (dialog != windows().activeDialog()) return "a window that is not the active one waits for input";
     const UserAtWindow window(dialog);
     if (std::string d = m_model.difference(window); !d.empty()) return d;
+    if (m_addressesOpened != m_model.addressesOpened()) {
+        return "the web link opened its address " + std::to_string(m_addressesOpened) + " times, expected " +
+               std::to_string(m_model.addressesOpened());
+    }
     if (m_dialogs.size() != m_model.open().size()) {
         return std::to_string(m_dialogs.size()) + " windows open, expected " + std::to_string(m_model.open().size());
     }
@@ -137,6 +141,7 @@ bool RandomSession::perform(const Action& action, HWND dialog) {
     case Act::AboutFromMenu: return windows().userChoosesSystemCommand(dialog, IDM_ABOUTBOX);
     case Act::Exit: return user.tryClick(IDCANCEL);
     case Act::ReturnButton: return user.tryClick(action.place == Place::About ? IDOK : IDCANCEL);
+    case Act::ClickLink: return user.tryClick(IDC_WEBLINK);
     case Act::Press: return windows().userPressesKey(dialog, static_cast<Key>(action.a));
     case Act::CloseBox: return windows().userClosesWindow(dialog);
     default: break;

@@ -34,6 +34,7 @@ public:
     void windowChanged(HWND, Change) override {}
     bool runModalLoop(HWND dialog) override;
     void modalRunEnding(HWND) override {}
+    void openAddress(const std::string&) override { ++m_addressesOpened; }
 
 private:
     RandomSession(std::uint32_t seed, int steps, const std::vector<Action>* replay);
@@ -52,6 +53,7 @@ private:
     Outcome m_outcome;
     std::set<HWND> m_dialogs;
     std::size_t m_mainWindowCount = 0;
+    int m_addressesOpened = 0;
 };
 
 // The shortest sequence found, by dropping ever smaller runs of actions, that

@@ -70,6 +70,7 @@ std::string describe(const Action& action) {
     case Act::ChooseUnit: line << "choose unit " << action.b << " of list " << action.a; break;
     case Act::Calculate: line << "click Calculate"; break;
     case Act::ReturnButton: line << "click Return"; break;
+    case Act::ClickLink: line << "click the web link"; break;
     case Act::Press: line << "press " << keyName(action.a); break;
     case Act::CloseBox: line << "close box"; break;
     }
@@ -104,11 +105,13 @@ Action randomAction(Place place, std::mt19937& random) {
         if (roll < 98) return {place, Act::ReturnButton};
         return {place, Act::CloseBox};
     case Place::About:
-        if (roll < 35) return {place, Act::ReturnButton};
-        if (roll < 55) return key(place, Key::Return);
-        if (roll < 75) return key(place, Key::Escape);
-        if (roll < 90) return {place, Act::CloseBox};
-        return key(place, Key::Tab);
+        if (roll < 25) return {place, Act::ReturnButton};
+        if (roll < 40) return key(place, Key::Return);
+        if (roll < 50) return key(place, Key::Space);
+        if (roll < 62) return key(place, Key::Escape);
+        if (roll < 72) return {place, Act::CloseBox};
+        if (roll < 82) return {place, Act::ClickLink};
+        return key(place, pick(random, 4) == 0 ? Key::ShiftTab : Key::Tab);
     }
     return {place, Act::CloseBox};
 }

@@ -24,6 +24,7 @@ enum class Act {
     ChooseUnit,      // calculator: click item b of unit list a
     Calculate,       // calculator: click "Calculate"
     ReturnButton,    // calculator or About box: click "Return"
+    ClickLink,       // About box: click the web link
     Press,           // any window: key a (a Key)
     CloseBox,        // any window: the close box
 };

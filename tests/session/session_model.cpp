@@ -77,6 +77,12 @@ bool SessionModel::apply(const Action& action, int focusedId) {
         command(IDCANCEL);
         return true;
     }
+    // The web link takes Enter and Space while it has the focus: it opens
+    // its address and the box stays.
+    if ((isKey(action, Key::Return) || isKey(action, Key::Space)) && top() == Place::About && focusedId == IDC_WEBLINK) {
+        ++m_addressesOpened;
+        return true;
+    }
     // Enter presses the focused push button, else the default one, whether
     // that one is visible or not; Space presses only a focused one.
     if (isKey(action, Key::Return)) {
@@ -118,6 +124,7 @@ bool SessionModel::apply(const Action& action, int focusedId) {
     case Act::AboutFromMenu: m_open.push_back(Place::About); return true;
     case Act::Exit: command(IDCANCEL); return true;
     case Act::ReturnButton: command(top() == Place::About ? IDOK : IDCANCEL); return true;
+    case Act::ClickLink: ++m_addressesOpened; return true;
     case Act::ChooseAnalysis: chooseAnalysis(action.a); return true;
     case Act::Calculate:
         if (!m_calc.calculateShown) return false;
@@ -229,7 +236,7 @@ std::string SessionModel::difference(const UserAtWindow& window) const {
         return compare("the motion list's selection", window.selection(IDC_MOTION_LIST), -1);
     case Place::Translation:
     case Place::Rotation: return calculatorDifference(window);
-    case Place::About: return {};
+    case Place::About: return compare("the web link", window.visible(IDC_WEBLINK), true);
     }
     return {};
 }

@@ -20,6 +20,8 @@ public:
 
     // The windows open, the main window first; empty once the program ended.
     const std::vector<Place>& open() const { return m_open; }
+    // How often the About box's web link should have opened its address.
+    int addressesOpened() const { return m_addressesOpened; }
 
     // Carries out `action` on the model, with the keyboard focus on control
     // `focusedId` of the active window (0: on the window itself). Returns
@@ -57,6 +59,7 @@ private:
 
     std::vector<Place> m_open;
     Calculator m_calc;
+    int m_addressesOpened = 0;
 };
 
 }  // namespace session
