@@ -8,9 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/calc_checks.h"
+#include "fuzz/analysis_checks.h"
 #include "rotation/rotation_calc.h"
-#include "units/unit_factors.h"
 
 namespace {
 
@@ -18,17 +17,7 @@ using rotation::KeptQuantities;
 
 constexpr int kInertiaUnits = 6, kStiffnessUnits = 6, kFrequencyUnits = 3;
 
-struct Analysis {
-    const char* title;
-    const char* format;
-    const char* message;
-    double KeptQuantities::*input1;
-    int units1;
-    double KeptQuantities::*input2;
-    int units2;
-    double KeptQuantities::*computed;
-    double KeptQuantities::*tested;
-};
+using Analysis = fuzz::Analysis<KeptQuantities>;
 
 const Analysis kAnalyses[] = {
     {"Natural Frequency ", "%14.4g rad/sec \r\n\r\n %14.4g Hz \r\n\r\n %14.4g rpm", "inertia input error",
@@ -51,32 +40,10 @@ bool sameKept(const KeptQuantities& a, const KeptQuantities& b) {
            fuzz::sameDouble(a.rot_stiffness, b.rot_stiffness);
 }
 
-double factorOf(int analysis, int unit1, int unit2, double KeptQuantities::*quantity) {
-    KeptQuantities fresh;
-    rotation::calculate({analysis, "1", "1", unit1, unit2}, fresh);
-    return fresh.*quantity;
-}
-
 void checkAnalysis(const rotation::CalcRequest& request, const KeptQuantities& before, const KeptQuantities& after,
                    const rotation::CalcResult& result) {
     const Analysis& analysis = kAnalyses[request.analysis];
-    const double x1 = std::atof(request.input1.c_str());
-    const double x2 = std::atof(request.input2.c_str());
-    const bool inList1 = request.unit1 >= 0 && request.unit1 < analysis.units1;
-    const bool inList2 = request.unit2 >= 0 && request.unit2 < analysis.units2;
-    fuzz::checkConverted(before.*analysis.input1, after.*analysis.input1, x1, inList1, request.unit1,
-                         inList1 ? factorOf(request.analysis, request.unit1, 0, analysis.input1) : 0.0, "input 1");
-    fuzz::checkConverted(before.*analysis.input2, after.*analysis.input2, x2, inList2, request.unit2,
-                         inList2 ? factorOf(request.analysis, 0, request.unit2, analysis.input2) : 0.0, "input 2");
-
-    if (!(after.*analysis.tested > units::ZERO_LIMIT)) {
-        FUZZ_CHECK(result.results == analysis.message, "results '" + fuzz::shown(result.results) + "' on failure");
-        FUZZ_CHECK(!result.title, "a title on failure");
-        FUZZ_CHECK(fuzz::sameDouble(after.*analysis.computed, before.*analysis.computed), "computed quantity changed on failure");
-        return;
-    }
-    FUZZ_CHECK(fuzz::fillsFormat(result.results, analysis.format), "results '" + fuzz::shown(result.results) + "'");
-    FUZZ_CHECK(result.title && *result.title == analysis.title, "title on success");
+    if (!fuzz::checkStoredInputs(analysis, request, before, after, result, rotation::calculate)) return;
     // One consistent system: the computed quantity follows from the two kept
     // inputs of this call.
     const double j = after.rot_inertia, k = after.rot_stiffness, w = after.rot_omega;

@@ -10,9 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/calc_checks.h"
+#include "fuzz/analysis_checks.h"
 #include "translation/translation_calc.h"
-#include "units/unit_factors.h"
 
 namespace {
 
@@ -20,19 +19,7 @@ using translation::KeptQuantities;
 
 constexpr int kMassUnits = 3, kStiffnessUnits = 4, kFrequencyUnits = 2;
 
-struct Analysis {
-    const char* title;
-    const char* format;
-    const char* message;
-    // The kept quantities that inputs 1 and 2 go into, the one computed and
-    // the one tested, with the lengths of the two unit lists.
-    double KeptQuantities::*input1;
-    int units1;
-    double KeptQuantities::*input2;
-    int units2;
-    double KeptQuantities::*computed;
-    double KeptQuantities::*tested;
-};
+using Analysis = fuzz::Analysis<KeptQuantities>;
 
 const Analysis kAnalyses[] = {
     {"Natural Frequency", "%14.4g rad/sec\r\n\r\n %14.4g Hz", "mass input error", &KeptQuantities::tra_mass, kMassUnits,
@@ -53,37 +40,16 @@ bool sameKept(const KeptQuantities& a, const KeptQuantities& b) {
            a.tra_deflection_text == b.tra_deflection_text;
 }
 
-// What a unit position stores for a typed 1: its factor.
-double factorOf(int analysis, int unit1, int unit2, double KeptQuantities::*quantity) {
-    KeptQuantities fresh;
-    translation::calculate({analysis, "1", "1", unit1, unit2}, fresh);
-    return fresh.*quantity;
-}
-
 void checkAnalysis(const translation::CalcRequest& request, const KeptQuantities& before, const KeptQuantities& after,
                    const translation::CalcResult& result) {
     const Analysis& analysis = kAnalyses[request.analysis];
-    const double x1 = std::atof(request.input1.c_str());
-    const double x2 = std::atof(request.input2.c_str());
-    const bool inList1 = request.unit1 >= 0 && request.unit1 < analysis.units1;
-    const bool inList2 = request.unit2 >= 0 && request.unit2 < analysis.units2;
-    fuzz::checkConverted(before.*analysis.input1, after.*analysis.input1, x1, inList1, request.unit1,
-                         inList1 ? factorOf(request.analysis, request.unit1, 0, analysis.input1) : 0.0, "input 1");
-    fuzz::checkConverted(before.*analysis.input2, after.*analysis.input2, x2, inList2, request.unit2,
-                         inList2 ? factorOf(request.analysis, 0, request.unit2, analysis.input2) : 0.0, "input 2");
-
-    const bool succeeds = after.*analysis.tested > units::ZERO_LIMIT;
-    if (!succeeds) {
-        FUZZ_CHECK(result.results == analysis.message, "results '" + fuzz::shown(result.results) + "' on failure");
-        FUZZ_CHECK(!result.title && !result.deflection, "a title or deflection on failure");
-        FUZZ_CHECK(fuzz::sameDouble(after.*analysis.computed, before.*analysis.computed), "computed quantity changed on failure");
+    if (!fuzz::checkStoredInputs(analysis, request, before, after, result, translation::calculate)) {
+        FUZZ_CHECK(!result.deflection, "a deflection on failure");
         FUZZ_CHECK(fuzz::sameDouble(after.tra_deflection, before.tra_deflection) &&
                        after.tra_deflection_text == before.tra_deflection_text,
                    "deflection changed on failure");
         return;
     }
-    FUZZ_CHECK(fuzz::fillsFormat(result.results, analysis.format), "results '" + fuzz::shown(result.results) + "'");
-    FUZZ_CHECK(result.title && *result.title == analysis.title, "title on success");
     FUZZ_CHECK(result.deflection && *result.deflection == after.tra_deflection_text, "deflection text on success");
     FUZZ_CHECK(fuzz::fillsFormat(after.tra_deflection_text, kDeflectionFormat),
                "deflection '" + fuzz::shown(after.tra_deflection_text) + "'");
