@@ -100,8 +100,13 @@ TEST(LinkProperties, ReadsTheStoredStreamBack) {
 TEST(LinkProperties, DamagedStreamsAreRefused) {
     const Bytes good = WebLinkPropertyStream();
     for (std::size_t length = 0; length < good.size(); ++length) {
-        const Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
+        Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length;
+        // The same with a total that agrees, so that only the entries can
+        // tell: the walk through them must stop at the end of the bytes.
+        if (length < 8) continue;
+        for (std::size_t i = 0; i < 4; ++i) truncated[4 + i] = static_cast<BYTE>(length >> (8 * i));
+        EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length << ", total matching";
     }
     struct Damage {
         const char* name;
