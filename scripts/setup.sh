@@ -3,7 +3,8 @@
 # when everything is there already.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales)
+packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales
+  clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
 # The package check: the .deb tools and the desktop-entry and metainfo validators.
 packages+=(dpkg-dev file desktop-file-utils appstream)
 

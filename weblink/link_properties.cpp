@@ -97,7 +97,9 @@ std::optional<LinkFont> readFont(Reader& reader) {
     const auto weight = reader.unsignedValue(2);
     const auto size = reader.unsignedValue(4);  // 1/10000 point
     const auto faceLength = reader.unsignedValue(1);
-    if (!faceLength || version != 1u) return std::nullopt;
+    // The fields differ in size, so a later one can fit where an earlier one
+    // did not: each is checked.
+    if (!version || !charset || !attributes || !weight || !size || !faceLength || *version != 1u) return std::nullopt;
     const auto face = reader.bytes(*faceLength);
     if (!face) return std::nullopt;
     LinkFont font;

@@ -151,7 +151,10 @@ void DialogView::changed(HWND window, Change change) {
     switch (change) {
     case Change::Text:
         mirrorText(window);
-        refreshAccessibleNames();
+        // Working the names out again looks at every pair of controls: only
+        // for a text that can be a name, never for a typed value or a result,
+        // which Calculate writes many times over.
+        if (textCanName(window)) refreshAccessibleNames();
         break;
     case Change::Visibility: mirrorVisibility(window); break;
     case Change::Enabled: mirrorEnabled(window); break;
@@ -165,6 +168,18 @@ void DialogView::changed(HWND window, Change change) {
     case Change::Menu: mirrorMenu(); break;
     case Change::Placement: mirrorPlacement(); break;
     case Change::Painted: showPaint(); break;
+    }
+}
+
+bool DialogView::textCanName(HWND window) const {
+    if (window == m_dialog) return true;
+    switch (roleOf(window)) {
+    case ControlRole::InputEdit:
+    case ControlRole::TextArea:
+    case ControlRole::ResultsField:
+        return false;
+    default:
+        return true;
     }
 }
 

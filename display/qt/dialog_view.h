@@ -46,6 +46,8 @@ public:
     bool mirroring() const { return m_mirroring > 0; }
 
 private:
+    // Whether the text of `window` can be part of a control's accessible name.
+    bool textCanName(HWND window) const;
     struct Control {
         HWND handle;
         ControlRole role;

@@ -1,5 +1,7 @@
 #include "display/qt/system_menu_popup.h"
 
+#include <QKeySequence>
+
 #include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"
 
@@ -12,9 +14,16 @@ void SystemMenuPopup::fill(QMenu& menu, const DialogWindow& dialog) {
             menu.addSeparator();
             continue;
         }
-        // Qt reads "&x" as the mnemonic and "\t..." as the shortcut text, as
-        // the platform's menus do.
-        QAction* action = menu.addAction(toQt(item.text));
+        // Qt reads "&x" as the mnemonic, as the platform's menus do. What
+        // follows a tab is the entry's key: given as its shortcut, not as part
+        // of the name that a screen reader says. It acts only in the open menu.
+        const QString text = toQt(item.text);
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        QAction* action = menu.addAction(text.left(tab));
+        if (tab >= 0) {
+            action->setShortcut(QKeySequence::fromString(text.mid(tab + 1), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         action->setData(item.id);
     }
     updateEnabled(menu, dialog);

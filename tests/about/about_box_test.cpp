@@ -120,6 +120,12 @@ TEST_F(AboutBox, WithoutItsLinkTheBoxFailsAndTheMainWindowCarriesOn) {
              init[12] ^= 0xFF;  // the stream's signature
              module.addDialogInit(IDD_ABOUTBOX, init);
          }},
+        {"a stream length that disagrees with its record",
+         [](ResourceModule& module) {
+             std::vector<BYTE> init = AboutBoxDialogInit();
+             init[8] ^= 0x01;  // the 32-bit length before the stream
+             module.addDialogInit(IDD_ABOUTBOX, init);
+         }},
         {"initialisation data cut short",
          [](ResourceModule& module) {
              std::vector<BYTE> init = AboutBoxDialogInit();

@@ -100,8 +100,13 @@ TEST(LinkProperties, ReadsTheStoredStreamBack) {
 TEST(LinkProperties, DamagedStreamsAreRefused) {
     const Bytes good = WebLinkPropertyStream();
     for (std::size_t length = 0; length < good.size(); ++length) {
-        const Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
+        Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length;
+        // The same with a total that agrees, so that only the entries can
+        // tell: the walk through them must stop at the end of the bytes.
+        if (length < 8) continue;
+        for (std::size_t i = 0; i < 4; ++i) truncated[4 + i] = static_cast<BYTE>(length >> (8 * i));
+        EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length << ", total matching";
     }
     struct Damage {
         const char* name;
@@ -135,6 +140,25 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
     Bytes longer = good;
     longer.push_back(0);
     EXPECT_FALSE(weblink::ReadLinkProperties(longer).has_value()) << "a byte after the stream";
+}
+
+// Found by fuzzing: a font that ends after its weight, with two bytes left,
+// has no room for its 32-bit size, yet the one-byte length of its face name
+// fits there. As the last entry, padded to four bytes, it ends the stream
+// exactly; the size must not be taken from nowhere.
+TEST(LinkProperties, AFontWithoutRoomForItsSizeIsRefused) {
+    const Bytes good = WebLinkPropertyStream();
+    auto put = [](Bytes& bytes, std::size_t offset, int size, std::uint32_t value) {
+        for (int i = 0; i < size; ++i) bytes.at(offset + static_cast<std::size_t>(i)) = static_cast<BYTE>(value >> (8 * i));
+    };
+    Bytes stream(good.begin(), good.begin() + 72);                // the header and both extents
+    stream.insert(stream.end(), good.begin() + 128, good.end());  // caption and url, now at 72 and 204
+    stream.insert(stream.end(), good.begin() + 72, good.begin() + 72 + 42);  // the font up to its weight, at 284
+    stream.insert(stream.end(), {0, 0});                                      // an empty face name, one byte to spare
+    put(stream, 4, 4, static_cast<std::uint32_t>(stream.size()));
+    put(stream, 204 + 8, 4, 80);                                 // url leads on to the font
+    put(stream, 284 + 8, 4, static_cast<std::uint32_t>(8 - 284));  // the font back to the first entry
+    EXPECT_FALSE(weblink::ReadLinkProperties(stream).has_value());
 }
 
 }  // namespace

@@ -96,6 +96,13 @@ TEST_F(AboutBoxOnScreen, EveryWindowIsADialogNamedByItsTitle) {
         QStringList names;
         for (int i = 0; i < accessible->childCount(); ++i) names.append(accessible->child(i)->text(QAccessible::Name));
         EXPECT_TRUE(names.contains(QStringLiteral("About resonix..."))) << names.join(QLatin1Char('|')).toStdString();
+        // Close is "Close" to a screen reader; its key still shows beside it.
+        EXPECT_TRUE(names.contains(QStringLiteral("Close"))) << names.join(QLatin1Char('|')).toStdString();
+        for (const QAction* action : menu.actions()) {
+            if (action->text() == QStringLiteral("&Close")) {
+                EXPECT_EQ(action->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+            }
+        }
         EXPECT_EQ(names.size(), menu.actions().size());
         QTest::keyClick(&menu, Qt::Key_Up);
         QTest::keyClick(&menu, Qt::Key_Return);
