@@ -3,6 +3,7 @@
 #include "res/resources.h"
 
 #include "res/resource.h"
+#include "weblink/web_link_control.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ DialogTemplate aboutBox() {
     ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, SS_BITMAP);
     picture.imageId = IDB_ABOUT;
     ControlTemplate webLink = makeControl(ControlKind::Hosted, IDC_WEBLINK, "", 17, 55, 171, 13, WS_TABSTOP);
-    webLink.classId = "{3C9FDFB1-C3F1-11D1-82B4-EB3D09931551}";
+    webLink.classId = WebLinkControl::kClassId;
     dialog.controls = {
         picture,
         makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
