@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
 # Installs what resonix needs to build, run and test, on Debian; does nothing
 # when everything is there already.
+#
+#   scripts/setup.sh              the Linux build, its tests, fuzzers and package check
+#   scripts/setup.sh GROUP...     that and the tools of each extra pass named:
+#                                 windows (cross build, Wine, MSI), orca, wayland
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales
   clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
 # The package check: the .deb tools and the desktop-entry and metainfo validators.
 packages+=(dpkg-dev file desktop-file-utils appstream)
+
+for group in "$@"; do
+  case "$group" in
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 msitools wixl) ;;
+    orca) packages+=(orca dbus-x11 at-spi2-core xdotool) ;;
+    wayland) packages+=(weston qt6-wayland) ;;
+    *) echo "setup: no such group: $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
