@@ -4,7 +4,10 @@
 
 #include "display_test.h"
 
+#include <cmath>
+
 #include <QDir>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -12,6 +15,7 @@
 #include <QScrollBar>
 #include <QWindow>
 
+#include "display/qt/base_units.h"
 #include "res/resource.h"
 #include "screen_user.h"
 #include "windowing/dialog_window.h"
@@ -167,6 +171,25 @@ TEST_F(LayoutOnScreen, InputsAreNamedByTheCaptionsAboveThemAsTheCaptionsChange) 
         main.key(Qt::Key_Escape);
     });
     user.play([] { runProgram(); });
+}
+
+// The base units round the average letter width, as the original platform
+// does. Each size of the desktop font gives its own known average; among
+// them must be some that end in .5 or more, where truncating would put every
+// control a pixel off.
+TEST(BaseUnits, RoundTheAverageLetterWidth) {
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    int roundedUp = 0;
+    for (int pixels = 6; pixels <= 40; ++pixels) {
+        QFont font = QApplication::font();
+        font.setPixelSize(pixels);
+        const double average = QFontMetrics(font).horizontalAdvance(letters) / 52.0;
+        const BaseUnits units = baseUnitsOf(font);
+        EXPECT_EQ(units.cx, static_cast<int>(std::lround(average))) << pixels << " px, average " << average;
+        EXPECT_EQ(units.cy, QFontMetrics(font).height()) << pixels << " px";
+        if (average - std::floor(average) >= 0.5) ++roundedUp;
+    }
+    EXPECT_GT(roundedUp, 0) << "no size of the font tells rounding from truncating";
 }
 
 }  // namespace

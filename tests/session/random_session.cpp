@@ -167,14 +167,16 @@ bool RandomSession::perform(const Action& action, HWND dialog) {
     }
 }
 
-std::vector<Action> shrink(std::vector<Action> actions) {
+std::vector<Action> shrink(std::vector<Action> actions, const Replay& replay) {
+    // Every list kept is strictly shorter than the one it replaces, so this
+    // ends. What the replay played is not kept: it adds the Escapes that
+    // close the windows, and would come back no shorter.
     for (std::size_t chunk = std::max<std::size_t>(actions.size() / 2, 1);; chunk /= 2) {
         for (std::size_t at = 0; at + chunk <= actions.size();) {
             std::vector<Action> shorter = actions;
             shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(at), shorter.begin() + static_cast<std::ptrdiff_t>(at + chunk));
-            Outcome outcome = RandomSession::replay(shorter);
-            if (!outcome.failure.empty()) {
-                actions = std::move(outcome.actions);
+            if (!replay(shorter).failure.empty()) {
+                actions = std::move(shorter);
             } else {
                 at += chunk;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,8 +57,10 @@ private:
     int m_addressesOpened = 0;
 };
 
+using Replay = std::function<Outcome(const std::vector<Action>&)>;
+
 // The shortest sequence found, by dropping ever smaller runs of actions, that
-// still fails.
-std::vector<Action> shrink(std::vector<Action> actions);
+// still fails when replayed.
+std::vector<Action> shrink(std::vector<Action> actions, const Replay& replay = RandomSession::replay);
 
 }  // namespace session

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,6 +41,45 @@ TEST(RandomSessions, FollowTheModel) {
         }
     }
     std::printf("%ld sessions from seed %u, %zu actions, all as the model says\n", sessions, firstSeed, actions);
+}
+
+// The shrinker against stand-in replays that, like the real one, play the
+// closing Escapes after the list they are given. It must end, and with the
+// shortest list that still fails.
+TEST(RandomSessions, ShrinkingEndsWithTheShortestFailingList) {
+    using session::Act;
+    using session::Action;
+    const auto has = [](const std::vector<Action>& actions, Act act) {
+        return std::any_of(actions.begin(), actions.end(), [act](const Action& a) { return a.act == act; });
+    };
+    struct Row {
+        const char* failure;
+        std::function<bool(const std::vector<Action>&)> fails;
+        std::vector<Act> shortest;
+    };
+    const std::vector<Row> rows = {
+        {"every replay fails", [](const std::vector<Action>&) { return true; }, {}},
+        {"Calculate after typing fails", [&](const std::vector<Action>& a) { return has(a, Act::Type) && has(a, Act::Calculate); },
+         {Act::Type, Act::Calculate}},
+    };
+    std::vector<Action> played;
+    for (int i = 0; i < 40; ++i) played.emplace_back(session::Place::Translation, i % 7 == 3 ? Act::Type : Act::Press);
+    played.emplace_back(session::Place::Translation, Act::Calculate);
+    for (const Row& row : rows) {
+        int replays = 0;
+        const session::Replay replay = [&](const std::vector<Action>& actions) {
+            ++replays;
+            session::Outcome outcome{actions, row.fails(actions) ? "fails" : ""};
+            outcome.actions.emplace_back(session::Place::Main, Act::Press);
+            outcome.actions.emplace_back(session::Place::Main, Act::Press);
+            return outcome;
+        };
+        const std::vector<Action> shortest = session::shrink(played, replay);
+        std::vector<Act> acts;
+        for (const Action& action : shortest) acts.push_back(action.act);
+        EXPECT_EQ(acts, row.shortest) << row.failure;
+        EXPECT_LT(replays, 200) << row.failure;
+    }
 }
 
 }  // namespace
