@@ -35,10 +35,10 @@ done
 [ -x "$stage/usr/bin/resonix" ] || fail "no program in bin/"
 [ -f "$stage/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
 
-# Nothing to say but the one hint that the menu categories call for: the
-# program belongs both to Education and to Science, two main categories.
+# The validator says nothing at all of a good entry: any error, warning or
+# hint fails.
 entry="$stage/usr/share/applications/$id.desktop"
-desktop_report="$(desktop-file-validate "$entry" | grep -v ': hint: value "Education;Science;Engineering;" .* more than one main category;' || true)"
+desktop_report="$(desktop-file-validate "$entry" 2>&1)" || fail "desktop-file-validate failed: $desktop_report"
 [ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
 appstreamcli validate --no-net --strict "$stage/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "appstreamcli: $(appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml")"
@@ -51,6 +51,7 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
 done
 [ "$(field Section)" = science ] || fail "section is not science"
 [ "$(field Maintainer)" = "resonix developers <resonix@example.org>" ] || fail "maintainer is $(field Maintainer)"
+[ "$(field Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland: $(field Recommends)"
 # No maintainer scripts: the triggers of the menu and icon-cache packages do
 # what is needed.
 rm -rf "$build/control"
@@ -60,10 +61,20 @@ apt-get install --simulate --no-install-recommends "./$deb" >"$build/apt-simulat
   grep -q '^Inst resonix ' "$build/apt-simulate.log" ||
   fail "apt cannot install $deb: $(tail -5 "$build/apt-simulate.log")"
 
-# The packaged program, unpacked, to its first paint; it then ends by itself.
 unpacked="$build/unpacked"
 rm -rf "$unpacked"
 dpkg-deb -x "$deb" "$unpacked"
+
+# The licence where Debian expects it, in its machine-readable form, with the
+# terms of LICENSE.
+copyright="$unpacked/usr/share/doc/resonix/copyright"
+[ -f "$copyright" ] || fail "the package has no /usr/share/doc/resonix/copyright"
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "$copyright is not in the machine-readable format"
+terms="$(sed -n '/^License: Expat$/,$p' "$copyright" | sed '1d; s/^ //; s/^\.$//')"
+[ "$terms" = "$(sed -n '/^Permission/,$p' LICENSE)" ] || fail "$copyright does not carry the terms of LICENSE"
+
+# The packaged program to its first paint; it then ends by itself.
 painted="$(QT_QPA_PLATFORM=offscreen RESONIX_REPORT_FIRST_PAINT=1 timeout 30 "$unpacked/usr/bin/resonix" 2>"$build/first-paint.log")" ||
   fail "the packaged program did not start and end (status $?): $(cat "$build/first-paint.log")"
 [[ "$painted" == "first-paint "* ]] || fail "the packaged program did not paint: $painted"

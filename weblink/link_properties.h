@@ -41,8 +41,8 @@ inline constexpr std::uint32_t kStreamSignature = 0x0000B293;
 // Reads a property stream: a signature and the stream's length, then one
 // entry per property, each naming its property and leading to the next. The
 // five properties come back by name; a stream that is short, misnamed,
-// inconsistent or missing one of them is refused. Never reads outside
-// `stream`.
+// inconsistent, missing one of them or holding one twice, or whose font is of
+// another version than 1, is refused. Never reads outside `stream`.
 std::optional<LinkProperties> ReadLinkProperties(std::span<const std::uint8_t> stream);
 
 }  // namespace weblink

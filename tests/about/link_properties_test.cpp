@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,10 @@ std::uint32_t at(const Bytes& bytes, std::size_t offset, int size) {
     std::uint32_t value = 0;
     for (int i = 0; i < size; ++i) value |= static_cast<std::uint32_t>(bytes.at(offset + static_cast<std::size_t>(i))) << (8 * i);
     return value;
+}
+
+void put(Bytes& bytes, std::size_t offset, int size, std::uint32_t value) {
+    for (int i = 0; i < size; ++i) bytes.at(offset + static_cast<std::size_t>(i)) = static_cast<BYTE>(value >> (8 * i));
 }
 
 std::string utf16At(const Bytes& bytes, std::size_t offset, std::size_t units) {
@@ -127,6 +133,9 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
         {"string count off by one", 278, 29, 4},
         {"unknown value type", 8, 5, 2},
         {"font of another class", 92, 0xFF, 1},
+        // Another version may lay the font out otherwise: refused rather than guessed at.
+        {"font of version 0", 92 + 16, 0, 1},
+        {"font of version 2", 92 + 16, 2, 1},
         {"font face longer than the stream", 118, 0xFF, 1},
         {"a property renamed", 128 + 12, 'C', 2},
     };
@@ -142,15 +151,44 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
     EXPECT_FALSE(weblink::ReadLinkProperties(longer).has_value()) << "a byte after the stream";
 }
 
+// A property stored twice leaves it open which value is meant: the stream is
+// refused. Each entry in turn is written twice, back to back, with the chain
+// and the total mended, so that only the repetition is wrong; with none
+// repeated the same assembly reads.
+TEST(LinkProperties, APropertyStoredTwiceIsRefused) {
+    const Bytes good = WebLinkPropertyStream();
+    struct Entry {
+        const char* name;
+        std::size_t start, length;
+    };
+    const Entry entries[] = {{"_extentx", 8, 32}, {"_extenty", 40, 32}, {"font", 72, 56}, {"caption", 128, 132}, {"url", 260, 80}};
+    for (int twice = -1; twice < static_cast<int>(std::size(entries)); ++twice) {
+        SCOPED_TRACE(twice < 0 ? "none twice" : entries[twice].name);
+        Bytes stream(good.begin(), good.begin() + 8);
+        std::vector<std::size_t> starts;
+        for (int i = 0; i < static_cast<int>(std::size(entries)); ++i) {
+            const Entry& entry = entries[i];
+            for (int copy = 0; copy < (i == twice ? 2 : 1); ++copy) {
+                starts.push_back(stream.size());
+                stream.insert(stream.end(), good.begin() + static_cast<std::ptrdiff_t>(entry.start),
+                              good.begin() + static_cast<std::ptrdiff_t>(entry.start + entry.length));
+            }
+        }
+        put(stream, 4, 4, static_cast<std::uint32_t>(stream.size()));
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            const std::size_t next = i + 1 < starts.size() ? starts[i + 1] : 8;
+            put(stream, starts[i] + 8, 4, static_cast<std::uint32_t>(next - starts[i]));
+        }
+        EXPECT_EQ(weblink::ReadLinkProperties(stream).has_value(), twice < 0);
+    }
+}
+
 // Found by fuzzing: a font that ends after its weight, with two bytes left,
 // has no room for its 32-bit size, yet the one-byte length of its face name
 // fits there. As the last entry, padded to four bytes, it ends the stream
 // exactly; the size must not be taken from nowhere.
 TEST(LinkProperties, AFontWithoutRoomForItsSizeIsRefused) {
     const Bytes good = WebLinkPropertyStream();
-    auto put = [](Bytes& bytes, std::size_t offset, int size, std::uint32_t value) {
-        for (int i = 0; i < size; ++i) bytes.at(offset + static_cast<std::size_t>(i)) = static_cast<BYTE>(value >> (8 * i));
-    };
     Bytes stream(good.begin(), good.begin() + 72);                // the header and both extents
     stream.insert(stream.end(), good.begin() + 128, good.end());  // caption and url, now at 72 and 204
     stream.insert(stream.end(), good.begin() + 72, good.begin() + 72 + 42);  // the font up to its weight, at 284

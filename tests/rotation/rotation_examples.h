@@ -44,6 +44,11 @@ inline constexpr Example kExamples[] = {
      "         2.533 kg m^2 (N m sec^2)\r\n\r\n         1.8688 slugs ft^2 \r\n          269.1 slugs in^2 \r\n\r\n"
      "         60.121 lbm ft^2 \r\n         8657.4 lbm in^2 \r\n\r\n         22.418 lbf in sec^2",
      nullptr},
+    {"polar moment of inertia, every line to its fifth digit, 5 Hz on 1000 N m/rad", kPolarMoment, "5", kHz,
+     "1000", kNmPerRad, "             5", "          1000", "Polar Moment of Inertia ",
+     "        1.0132 kg m^2 (N m sec^2)\r\n\r\n        0.74751 slugs ft^2 \r\n         107.64 slugs in^2 \r\n\r\n"
+     "         24.048 lbm ft^2 \r\n         3462.9 lbm in^2 \r\n\r\n         8.9673 lbf in sec^2",
+     nullptr},
     {"torsional stiffness in exponent form, 10 Hz on 1 kg m^2", kTorsionalStiffness, "10", kHz, "1", kKgM2,
      "            10", "             1", "Torsional Stiffness ", nullptr, "\r\n      3.494e+04 in lbf/rad \r\n"},
 };

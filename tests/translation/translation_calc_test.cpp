@@ -74,6 +74,11 @@ TEST(TranslationCalc, WorkedExamples) {
          "         4.621 kg \r\n\r\n         0.3167 slugs \r\n\r\n          10.19 lbm", "Mass",
          "          62.1 mm \r\n\r\n           2.45 in",
          {{"mass", &KeptQuantities::tra_mass, 4.621034, 1e-6}}},
+        // Every line needs its last digit, so a format one digit short fails.
+        {{kStiffness, "15", "7", kRadPerSec, kKg}, "            15", "             7",
+         "          1575 N/m \r\n          1.575 N/mm \r\n\r\n          107.9 lbf/ft \r\n          8.993 lbf/in",
+         "Stiffness", "          43.6 mm \r\n\r\n           1.72 in",
+         {{"stiffness", &KeptQuantities::tra_stiffness, 1575.0, 0.0}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.title) + " from " + row.request.input1 + ", " + row.request.input2);
