@@ -21,12 +21,10 @@ struct Directive {
 };
 
 // Digits or '*' at `at`; false for a number past kMaxField.
-bool readField(const char*& at, va_list& args, int& field, bool& fromArgument) {
-    fromArgument = false;
+bool readField(const char*& at, va_list& args, int& field) {
     if (*at == '*') {
         ++at;
         field = va_arg(args, int);
-        fromArgument = true;
         return true;
     }
     field = 0;
@@ -47,8 +45,7 @@ bool readDirective(const char*& at, va_list& args, Directive& directive) {
         else if (*at == '0') directive.zeros = true;
         else break;
     }
-    bool fromArgument = false;
-    if (!readField(at, args, directive.width, fromArgument)) return false;
+    if (!readField(at, args, directive.width)) return false;
     if (directive.width < -kMaxField || directive.width > kMaxField) return false;
     if (directive.width < 0) {
         // As printf: a negative width argument is the '-' flag and its size.
@@ -57,12 +54,12 @@ bool readDirective(const char*& at, va_list& args, Directive& directive) {
     }
     if (*at == '.') {
         ++at;
-        if (!readField(at, args, directive.precision, fromArgument)) return false;
-        // A negative precision argument counts as none; a precision over kMaxField is refused.
+        if (!readField(at, args, directive.precision)) return false;
+        // As printf: a negative precision argument counts as none.
         if (directive.precision < 0) directive.precision = -1;
         if (directive.precision > kMaxField) return false;
     }
-    if (!std::strchr("gefds%", *at) || *at == '\0') return false;
+    if (*at == '\0' || !std::strchr("gefds%", *at)) return false;
     directive.conversion = *at++;
     return true;
 }
