@@ -1,13 +1,12 @@
 #include "calculator/calc_request.h"
 
-#include <cstdlib>
-
+#include "calculator/read_number.h"
 #include "calculator/result_text.h"
 
 namespace calculator {
 
 InputValues readInputs(const CalcRequest& request, CalcResult& result) {
-    const InputValues values{std::atof(request.input1.c_str()), std::atof(request.input2.c_str())};
+    const InputValues values{readNumber(request.input1), readNumber(request.input2)};
     result.echo1 = formatEcho(values.x1);
     result.echo2 = formatEcho(values.x2);
     result.results = result.echo2;

@@ -36,7 +36,7 @@ struct InputValues {
     double x2;
 };
 
-// Reads both inputs as atof does, writes their echoes into `result` and
+// Reads both inputs (readNumber), writes their echoes into `result` and
 // starts its results text as the echo of input 2, which is what shows when
 // no analysis is chosen.
 InputValues readInputs(const CalcRequest& request, CalcResult& result);

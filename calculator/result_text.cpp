@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdarg>
-#include <cstdlib>
 
+#include "calculator/read_number.h"
 #include "framework/cstring.h"
 
 namespace calculator {
@@ -25,7 +25,7 @@ std::string formatEcho(double value) {
     // Five digits is what users expect to see, but an echo that reads back as
     // another number would silently change the next Calculate; widen until it
     // does not (17 significant digits always read back exactly).
-    for (int precision = 6; precision <= 17 && std::atof(text.c_str()) != value; ++precision) {
+    for (int precision = 6; precision <= 17 && readNumber(text) != value; ++precision) {
         text = formatText("%14.*g", precision, value);
     }
     return text;

@@ -1,9 +1,7 @@
 #include "framework/cstring.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "framework/afx_globals.h"
+#include "framework/printf_format.h"
 #include "windowing/resources.h"
 
 void CString::Format(const char* format, ...) {
@@ -14,17 +12,7 @@ void CString::Format(const char* format, ...) {
 }
 
 void CString::FormatV(const char* format, va_list args) {
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length < 0) {
-        m_text.clear();
-        return;
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    m_text.assign(buffer.data(), static_cast<std::size_t>(length));
+    m_text = framework::formatPrintf(format, args);
 }
 
 BOOL CString::LoadStringA(UINT id) {

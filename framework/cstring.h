@@ -6,8 +6,9 @@
 #include "windowing/win_types.h"
 
 // The text class the application is written with: a byte string with
-// printf-style formatting. Numbers are formatted in the "C" locale, which the
-// program keeps for LC_NUMERIC whatever the user's locale.
+// printf-style formatting. The formatting is the program's own
+// (framework/printf_format.h, which lists what it supports), so numbers print
+// the same on every platform and in every locale.
 class CString {
 public:
     CString() = default;

@@ -9,8 +9,9 @@ namespace fuzz {
 // The analysis and the two unit positions; the texts come last (texts()).
 calculator::CalcRequest readPositions(ByteReader& reader);
 
-// Each echo reads back as exactly the value read from its input, and is at
-// least the 14 characters wide that the fields are laid out for.
+// Each echo reads back as exactly the value read from its input (an
+// infinity echoes as "inf" or "-inf"), and is at least the 14 characters wide
+// that the fields are laid out for.
 void checkEchoes(const calculator::CalcRequest& request, const calculator::CalcResult& result);
 
 // With no analysis chosen the results field shows the echo of input 2 and no

@@ -1,6 +1,11 @@
 #include "fuzz/fuzz_check.h"
 
+#include <charconv>
 #include <cmath>
+#include <limits>
+
+#include "calculator/read_number.h"
+#include "calculator/result_text.h"
 
 namespace fuzz {
 
@@ -13,27 +18,28 @@ namespace {
 
 // One "%W.Pg" at the front of `format`; advances past it.
 bool readConversion(const char*& format, int& width, int& precision) {
-    char* end = nullptr;
-    width = static_cast<int>(std::strtol(format + 1, &end, 10));
-    if (*end != '.') return false;
-    precision = static_cast<int>(std::strtol(end + 1, &end, 10));
-    if (*end != 'g') return false;
-    format = end + 1;
+    const char* const end = format + std::strlen(format);
+    const std::from_chars_result w = std::from_chars(format + 1, end, width);
+    if (w.ec != std::errc() || *w.ptr != '.') return false;
+    const std::from_chars_result p = std::from_chars(w.ptr + 1, end, precision);
+    if (p.ec != std::errc() || *p.ptr != 'g') return false;
+    format = p.ptr + 1;
     return true;
 }
 
-// Whether `field` is what printf writes for some number with "%W.Pg". Read
-// back as a long double: a double just under the largest one rounds, at P
-// digits, to a number that is past the largest (1.798e+308).
+// Whether `field` is what the program prints for some double with "%W.Pg":
+// the number it reads as, printed again, gives the very same field. Numbers
+// past the largest double, which the largest one rounds to at P digits
+// ("1.798e+308"), read as inf; infinities and not-a-numbers print as words,
+// which read as 0.
 bool isPrintedNumber(const std::string& field, int width, int precision) {
-    const std::size_t digits = field.find_first_not_of(' ');
-    if (digits == std::string::npos) return false;
-    char* end = nullptr;
-    const long double value = std::strtold(field.c_str() + digits, &end);
-    if (end != field.c_str() + field.size()) return false;
-    char again[512];
-    std::snprintf(again, sizeof again, "%*.*Lg", width, precision, value);
-    return field == again;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double read = calculator::readNumber(field);
+    for (const double value : {read, std::copysign(std::numeric_limits<double>::max(), read), inf, -inf, nan, -nan}) {
+        if (field == calculator::formatText("%*.*g", width, precision, value)) return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ private:
 bool sameDouble(double a, double b);
 
 // Whether `text` is `format` filled in: its literal text exactly, and in place
-// of each "%W.Pg" a number that printf writes back as the very same field.
+// of each "%W.Pg" a number that the program prints back as the very same field.
 bool fillsFormat(const std::string& text, const char* format);
 
 // Text for a failure message, with control characters escaped.

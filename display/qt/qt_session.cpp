@@ -9,8 +9,9 @@
 
 struct QtSession::Impl {
     Impl(int& argc, char** argv) : application(argc, argv) {
-        // Constructing QApplication switched the process to the user's locale;
-        // numbers are read with atof and written with printf in "C".
+        // Constructing QApplication switched the process to the user's locale.
+        // The program reads and prints its numbers with its own code, which
+        // takes no locale; the C library's stay in "C" all the same.
         std::setlocale(LC_NUMERIC, "C");
         // Windows close only when the program ends their modal runs.
         QApplication::setQuitOnLastWindowClosed(false);

@@ -14,8 +14,10 @@
 #include <memory>
 
 #include "app/resonix_app.h"
+#include "calculator/read_number.h"
 #include "display/qt/qt_session.h"
 #include "framework/afx_globals.h"
+#include "framework/cstring.h"
 #include "res/resources.h"
 #include "windowing/window_system.h"
 
@@ -42,6 +44,11 @@ TEST(QtSessionNumbers, StayInTheCLocaleWhateverTheUsersLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr) << "locale " << std::getenv("LC_ALL") << " is missing: run scripts/setup.sh";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "run this test with LC_ALL=de_DE.UTF-8";
     ASSERT_EQ(printed(1.5), "1,5");
+    // The program's own reading and printing take no locale.
+    CString text;
+    text.Format("%g", 1.5);
+    EXPECT_EQ(text, "1.5");
+    EXPECT_EQ(calculator::readNumber("2.25"), 2.25);
     std::setlocale(LC_ALL, "C");
 
     session();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+// The printf-style formatting of the program's text class, done by the
+// program itself so that every platform prints the same texts: numbers as
+// glibc's printf prints them in the "C" locale, with two-digit exponents
+// where two suffice ("3.494e+04") and "inf", "-inf", "nan", "-nan".
+//
+// It supports what the program and its tests use, and no more:
+//   flags '-', '+', ' ', '0'; a width and a '.' precision, each as digits
+//   or '*'; conversions g, e, f (double), d (int), s (const char*) and %%.
+// Any other directive (a length modifier, '#', another conversion, a width
+// or precision over kMaxField) is copied as it stands together with the rest
+// of the format, and no further argument is taken.
+namespace framework {
+
+inline constexpr int kMaxField = 100000;
+
+std::string formatPrintf(const char* format, va_list args);
+
+}  // namespace framework
