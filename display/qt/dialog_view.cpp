@@ -13,6 +13,7 @@
 #include "display/qt/caption_finder.h"
 #include "display/qt/control_widgets.h"
 #include "display/qt/dialog_input.h"
+#include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/qt_display.h"
 #include "display/qt/shown_text.h"
@@ -249,17 +250,9 @@ void DialogView::mirrorItems(HWND list) {
 
 void DialogView::mirrorSelection(HWND list) {
     const Window* window = windows().find(list);
-    auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
+    auto* widget = dynamic_cast<ListBoxWidget*>(widgetFor(list));
     if (!window || !widget || window->kind() != ControlKind::ListBox) return;
-    const int selection = static_cast<const ListBoxControl*>(window)->currentSelection();
-    const QSignalBlocker blocker(widget);
-    if (selection >= 0 && selection < widget->count()) {
-        widget->setCurrentRow(selection, QItemSelectionModel::ClearAndSelect);
-        widget->scrollToItem(widget->item(selection));
-    } else {
-        widget->clearSelection();
-        widget->setCurrentItem(nullptr);
-    }
+    widget->showSelection(static_cast<const ListBoxControl*>(window)->currentSelection());
 }
 
 void DialogView::mirrorFocus() {
@@ -334,7 +327,9 @@ void DialogView::showPaint() {
 
 void DialogView::refreshAccessibleNames() {
     if (!m_surface) return;
-    m_surface->setAccessibleName(m_surface->windowTitle());
+    // Setting a name reports a change even when it is the same; a screen
+    // reader would announce the window again.
+    if (m_surface->accessibleName() != m_surface->windowTitle()) m_surface->setAccessibleName(m_surface->windowTitle());
     for (const Control& control : m_controls) {
         const Window* window = windows().find(control.handle);
         if (!window) continue;
