@@ -1,8 +1,10 @@
 #include "display/qt/accessible_roles.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 #include "display/qt/dialog_surface.h"
+#include "display/qt/line_edit_accessible.h"
 #include "display/qt/link_widget.h"
 
 namespace {
@@ -22,6 +24,7 @@ public:
 QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     if (auto* surface = dynamic_cast<DialogSurface*>(object)) return new DialogSurfaceAccessible(surface);
     if (auto* link = dynamic_cast<LinkWidget*>(object)) return new QAccessibleWidget(link, QAccessible::Link);
+    if (auto* edit = qobject_cast<QLineEdit*>(object)) return new LineEditAccessible(edit);
     return nullptr;
 }
 
