@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 
+#include "display/qt/announcement.h"
 #include "display/qt/caption_finder.h"
 #include "display/qt/control_widgets.h"
 #include "display/qt/dialog_input.h"
@@ -121,6 +123,7 @@ void DialogView::createSurface(QWidget* ownerSurface) {
     }
     m_surface->installEventFilter(m_input.get());
     m_systemMenu = new QMenu(m_surface);
+    m_announcement = std::make_unique<Announcement>();
 }
 
 void DialogView::addNewControls() {
@@ -156,8 +159,12 @@ void DialogView::changed(HWND window, Change change) {
         // for a text that can be a name, never for a typed value or a result,
         // which Calculate writes many times over.
         if (textCanName(window)) refreshAccessibleNames();
+        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
         break;
-    case Change::Visibility: mirrorVisibility(window); break;
+    case Change::Visibility:
+        mirrorVisibility(window);
+        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
+        break;
     case Change::Enabled: mirrorEnabled(window); break;
     case Change::Items:
         if (window == m_dialog) addNewControls();
@@ -361,6 +368,39 @@ void DialogView::refreshAccessibleNames() {
         if (control.widget->accessibleName() != name) control.widget->setAccessibleName(name);
         if (control.widget->accessibleDescription() != description) control.widget->setAccessibleDescription(description);
     }
+}
+
+void DialogView::resultsChanged() {
+    // Calculate blanks the results before it writes them: the same results
+    // again are said again.
+    if (resultsSummary().isEmpty()) m_announcedResults.clear();
+    if (m_announcing || !m_surface) return;
+    // Once the program has written everything, after its many writes.
+    m_announcing = true;
+    QTimer::singleShot(0, m_surface, [this] {
+        m_announcing = false;
+        const QString summary = resultsSummary();
+        if (summary.isEmpty() || summary == m_announcedResults) return;
+        m_announcedResults = summary;
+        m_announcement->say(summary);
+    });
+}
+
+QString DialogView::resultsSummary() const {
+    QStringList parts;
+    for (const Control& control : m_controls) {
+        const Window* window = windows().find(control.handle);
+        if (control.role != ControlRole::ResultsField || !window || !window->visible()) continue;
+        QStringList lines;
+        for (const QString& line : toQt(window->text()).split(QStringLiteral("\r\n"))) {
+            const QString words = line.simplified();
+            if (!words.isEmpty()) lines.append(words);
+        }
+        if (lines.isEmpty()) continue;
+        const QString name = control.widget->accessibleName();
+        parts.append(name.isEmpty() ? lines.join(QStringLiteral(", ")) : name + QStringLiteral(": ") + lines.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(". "));
 }
 
 void DialogView::showSurface() {
