@@ -64,6 +64,7 @@ DialogView::DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display)
 
 DialogView::~DialogView() {
     Mirroring mirroring(*this);
+    delete m_announcement.data();
     delete m_surface.data();
 }
 
@@ -123,7 +124,7 @@ void DialogView::createSurface(QWidget* ownerSurface) {
     }
     m_surface->installEventFilter(m_input.get());
     m_systemMenu = new QMenu(m_surface);
-    m_announcement = std::make_unique<Announcement>();
+    m_announcement = new Announcement(m_surface);
 }
 
 void DialogView::addNewControls() {
@@ -382,7 +383,7 @@ void DialogView::resultsChanged() {
         const QString summary = resultsSummary();
         if (summary.isEmpty() || summary == m_announcedResults) return;
         m_announcedResults = summary;
-        m_announcement->say(summary);
+        if (m_announcement) m_announcement->say(summary);
     });
 }
 

@@ -96,7 +96,7 @@ private:
     QImage m_minimizedPicture;
     QPoint m_placedAt;
     int m_mirroring = 0;
-    std::unique_ptr<Announcement> m_announcement;
+    QPointer<Announcement> m_announcement;  // a window of its own, or a child of the surface
     QString m_announcedResults;
     bool m_announcing = false;
 };

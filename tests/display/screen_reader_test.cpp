@@ -16,7 +16,7 @@ namespace {
 
 // The announcement that shows, of the one each window has.
 QWidget* shownAnnouncement() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::allWidgets()) {
         if (widget->objectName() == QStringLiteral("announcement") && widget->isVisible()) return widget;
     }
     return nullptr;
