@@ -5,12 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 
 #include "display/qt/fitting_font.h"
 #include "display/qt/link_widget.h"
+#include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/shown_text.h"
 #include "display/qt/text_field.h"
@@ -93,7 +93,7 @@ QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedF
 }
 
 QWidget* makeListBox(const Window& control) {
-    auto* list = new QListWidget;
+    auto* list = new ListBoxWidget;
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setUniformItemSizes(true);

@@ -8,11 +8,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 
+#include "display/qt/announcement.h"
 #include "display/qt/caption_finder.h"
 #include "display/qt/control_widgets.h"
 #include "display/qt/dialog_input.h"
+#include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/qt_display.h"
 #include "display/qt/shown_text.h"
@@ -61,6 +64,7 @@ DialogView::DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display)
 
 DialogView::~DialogView() {
     Mirroring mirroring(*this);
+    delete m_announcement.data();
     delete m_surface.data();
 }
 
@@ -120,6 +124,7 @@ void DialogView::createSurface(QWidget* ownerSurface) {
     }
     m_surface->installEventFilter(m_input.get());
     m_systemMenu = new QMenu(m_surface);
+    m_announcement = new Announcement(m_surface);
 }
 
 void DialogView::addNewControls() {
@@ -155,8 +160,12 @@ void DialogView::changed(HWND window, Change change) {
         // for a text that can be a name, never for a typed value or a result,
         // which Calculate writes many times over.
         if (textCanName(window)) refreshAccessibleNames();
+        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
         break;
-    case Change::Visibility: mirrorVisibility(window); break;
+    case Change::Visibility:
+        mirrorVisibility(window);
+        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
+        break;
     case Change::Enabled: mirrorEnabled(window); break;
     case Change::Items:
         if (window == m_dialog) addNewControls();
@@ -249,17 +258,9 @@ void DialogView::mirrorItems(HWND list) {
 
 void DialogView::mirrorSelection(HWND list) {
     const Window* window = windows().find(list);
-    auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
+    auto* widget = dynamic_cast<ListBoxWidget*>(widgetFor(list));
     if (!window || !widget || window->kind() != ControlKind::ListBox) return;
-    const int selection = static_cast<const ListBoxControl*>(window)->currentSelection();
-    const QSignalBlocker blocker(widget);
-    if (selection >= 0 && selection < widget->count()) {
-        widget->setCurrentRow(selection, QItemSelectionModel::ClearAndSelect);
-        widget->scrollToItem(widget->item(selection));
-    } else {
-        widget->clearSelection();
-        widget->setCurrentItem(nullptr);
-    }
+    widget->showSelection(static_cast<const ListBoxControl*>(window)->currentSelection());
 }
 
 void DialogView::mirrorFocus() {
@@ -334,7 +335,9 @@ void DialogView::showPaint() {
 
 void DialogView::refreshAccessibleNames() {
     if (!m_surface) return;
-    m_surface->setAccessibleName(m_surface->windowTitle());
+    // Setting a name reports a change even when it is the same; a screen
+    // reader would announce the window again.
+    if (m_surface->accessibleName() != m_surface->windowTitle()) m_surface->setAccessibleName(m_surface->windowTitle());
     for (const Control& control : m_controls) {
         const Window* window = windows().find(control.handle);
         if (!window) continue;
@@ -366,6 +369,39 @@ void DialogView::refreshAccessibleNames() {
         if (control.widget->accessibleName() != name) control.widget->setAccessibleName(name);
         if (control.widget->accessibleDescription() != description) control.widget->setAccessibleDescription(description);
     }
+}
+
+void DialogView::resultsChanged() {
+    // Calculate blanks the results before it writes them: the same results
+    // again are said again.
+    if (resultsSummary().isEmpty()) m_announcedResults.clear();
+    if (m_announcing || !m_surface) return;
+    // Once the program has written everything, after its many writes.
+    m_announcing = true;
+    QTimer::singleShot(0, m_surface, [this] {
+        m_announcing = false;
+        const QString summary = resultsSummary();
+        if (summary.isEmpty() || summary == m_announcedResults) return;
+        m_announcedResults = summary;
+        if (m_announcement) m_announcement->say(summary);
+    });
+}
+
+QString DialogView::resultsSummary() const {
+    QStringList parts;
+    for (const Control& control : m_controls) {
+        const Window* window = windows().find(control.handle);
+        if (control.role != ControlRole::ResultsField || !window || !window->visible()) continue;
+        QStringList lines;
+        for (const QString& line : toQt(window->text()).split(QStringLiteral("\r\n"))) {
+            const QString words = line.simplified();
+            if (!words.isEmpty()) lines.append(words);
+        }
+        if (lines.isEmpty()) continue;
+        const QString name = control.widget->accessibleName();
+        parts.append(name.isEmpty() ? lines.join(QStringLiteral(", ")) : name + QStringLiteral(": ") + lines.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(". "));
 }
 
 void DialogView::showSurface() {

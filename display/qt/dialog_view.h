@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "display/qt/announcement.h"
 #include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
 #include "windowing/display.h"
@@ -80,6 +81,10 @@ private:
     void updateDefaultButtons();
     void refreshAccessibleNames();
     void showSurface();
+    // New results, or a message in their place, are said as they appear:
+    // Calculate leaves the focus where it is.
+    void resultsChanged();
+    QString resultsSummary() const;
 
     HWND m_dialog;
     QtDisplay& m_display;
@@ -91,4 +96,7 @@ private:
     QImage m_minimizedPicture;
     QPoint m_placedAt;
     int m_mirroring = 0;
+    QPointer<Announcement> m_announcement;  // a window of its own, or a child of the surface
+    QString m_announcedResults;
+    bool m_announcing = false;
 };
