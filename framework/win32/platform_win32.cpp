@@ -144,7 +144,6 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void AfxSetResourceData(const ResourceModule* data) { resourceData = data; }
-const ResourceModule* AfxGetResourceData() { return resourceData; }
 
 namespace control_classes {
 
