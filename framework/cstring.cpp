@@ -1,8 +1,7 @@
 #include "framework/cstring.h"
 
-#include "framework/afx_globals.h"
+#include "framework/platform.h"
 #include "framework/printf_format.h"
-#include "windowing/resources.h"
 
 void CString::Format(const char* format, ...) {
     va_list args;
@@ -16,8 +15,7 @@ void CString::FormatV(const char* format, va_list args) {
 }
 
 BOOL CString::LoadStringA(UINT id) {
-    HINSTANCE module = AfxGetResourceHandle();
-    const std::string* text = module ? module->string(id) : nullptr;
-    m_text = text ? *text : std::string();
+    std::optional<std::string> text = platform::LoadProgramString(id);
+    m_text = text ? std::move(*text) : std::string();
     return text ? TRUE : FALSE;
 }
