@@ -1,7 +1,7 @@
 # The window-free tests, cross-built for Windows and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
-# numbers, the texts of the results, the unit
-# factors, and the web link's stream reader. The tests of the window system,
+# numbers, the texts of the results, the unit factors, and the web link's
+# stream reader. The tests of the window system,
 # the dialogs and the display need the Linux platform.
 
 # GoogleTest from Debian's source package, built with the cross compiler.
