@@ -1,13 +1,13 @@
 #include "about/about_dlg.h"
 
 #include "res/resource.h"
-#include "weblink/web_link_control.h"
+#include "weblink/web_link.h"
 
 namespace {
 
 // The web-link control ships with the program: it is installed as the
 // program loads, before anything can host it.
-const bool webLinkInstalled = (WebLinkControl::Install(), true);
+const bool webLinkInstalled = (InstallWebLinkControl(), true);
 
 }  // namespace
 

@@ -53,9 +53,9 @@ BOOL CMotionDlg::OnInitDialog() {
 }
 
 void CMotionDlg::FillMotionList() {
-    ::SendMessageA(m_motionList.m_hWnd, LB_RESETCONTENT, 0, 0);
-    ::SendMessageA(m_motionList.m_hWnd, LB_INSERTSTRING, kRotationIndex, reinterpret_cast<LPARAM>("Rotation"));
-    ::SendMessageA(m_motionList.m_hWnd, LB_INSERTSTRING, kTranslationIndex, reinterpret_cast<LPARAM>("Translation"));
+    m_motionList.SendMessageA(LB_RESETCONTENT);
+    m_motionList.SendMessageA(LB_INSERTSTRING, kRotationIndex, reinterpret_cast<LPARAM>("Rotation"));
+    m_motionList.SendMessageA(LB_INSERTSTRING, kTranslationIndex, reinterpret_cast<LPARAM>("Translation"));
 }
 
 void CMotionDlg::RunAboutBox() {
@@ -91,7 +91,7 @@ void CMotionDlg::OnPaint() {
 HCURSOR CMotionDlg::OnQueryDragIcon() { return m_hIcon; }
 
 void CMotionDlg::OnSelchangeMotionList() {
-    const LRESULT selected = ::SendMessageA(m_motionList.m_hWnd, LB_GETCURSEL, 0, 0);
+    const LRESULT selected = m_motionList.SendMessageA(LB_GETCURSEL);
     if (selected == kRotationIndex) {
         m_rotationDlg.DoModal();
     } else if (selected == kTranslationIndex) {

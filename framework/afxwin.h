@@ -12,4 +12,4 @@
 #include "framework/cwnd.h"
 #include "framework/data_exchange.h"
 #include "framework/message_map.h"
-#include "windowing/win_api.h"
+#include "framework/platform.h"

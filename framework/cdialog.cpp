@@ -2,7 +2,7 @@
 
 #include "framework/afx_globals.h"
 #include "framework/cwin_app.h"
-#include "windowing/win_api.h"
+#include "framework/platform.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -11,10 +11,6 @@ END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal() {
     if (m_running) return -1;
-    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCE(static_cast<WORD>(m_nIDTemplate)), RT_DIALOG);
-    const DialogTemplate* dialogTemplate = module ? module->dialog(static_cast<WORD>(m_nIDTemplate)) : nullptr;
-    if (!dialogTemplate) return -1;
-
     // A dialog without a parent is owned by the application's main window.
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd && AfxGetApp()->m_pMainWnd != this) {
@@ -22,11 +18,7 @@ INT_PTR CDialog::DoModal() {
     }
 
     m_running = true;
-    // Controls of outside classes start from the state the template's
-    // initialisation data gives them.
-    const std::vector<BYTE>* dialogInit = module->dialogInit(static_cast<WORD>(m_nIDTemplate));
-    const INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this),
-                                                   dialogInit ? std::span<const BYTE>(*dialogInit) : std::span<const BYTE>());
+    const INT_PTR result = platform::RunDialog(m_nIDTemplate, owner, &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
     m_running = false;
     Detach();
     DetachDestroyedWindows();

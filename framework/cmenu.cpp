@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "windowing/menu.h"
+#include "framework/platform.h"
 
 CMenu* CMenu::FromHandle(HMENU menu) {
     if (!menu) return nullptr;
@@ -14,4 +14,4 @@ CMenu* CMenu::FromHandle(HMENU menu) {
     return &wrapper;
 }
 
-BOOL CMenu::AppendMenuA(UINT flags, UINT_PTR id, LPCSTR text) { return ::AppendMenuA(m_hMenu, flags, id, text); }
+BOOL CMenu::AppendMenuA(UINT flags, UINT_PTR id, LPCSTR text) { return platform::AppendMenuUtf8(m_hMenu, flags, id, text); }

@@ -1,7 +1,7 @@
 #include "framework/cpaint_dc.h"
 
 #include "framework/cwnd.h"
-#include "windowing/win_api.h"
+#include "framework/platform.h"
 
 BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
 

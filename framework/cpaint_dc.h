@@ -1,7 +1,6 @@
 #pragma once
 
-#include "windowing/device_context.h"
-#include "windowing/win_types.h"
+#include "framework/platform.h"
 
 class CWnd;
 

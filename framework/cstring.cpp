@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "framework/afx_globals.h"
-#include "windowing/resources.h"
+#include "framework/platform.h"
 
 void CString::Format(const char* format, ...) {
     va_list args;
@@ -28,8 +27,7 @@ void CString::FormatV(const char* format, va_list args) {
 }
 
 BOOL CString::LoadStringA(UINT id) {
-    HINSTANCE module = AfxGetResourceHandle();
-    const std::string* text = module ? module->string(id) : nullptr;
-    m_text = text ? *text : std::string();
+    std::optional<std::string> text = platform::LoadProgramString(id);
+    m_text = text ? std::move(*text) : std::string();
     return text ? TRUE : FALSE;
 }

@@ -1,8 +1,7 @@
 #include "framework/cwin_app.h"
 
 #include "framework/afx_globals.h"
-#include "windowing/hosted_control.h"
-#include "windowing/resources.h"
+#include "framework/platform.h"
 
 namespace {
 
@@ -18,14 +17,14 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return currentApp; }
 
-HINSTANCE AfxGetResourceHandle() { return GetProgramModule(); }
+HINSTANCE AfxGetResourceHandle() { return platform::ProgramInstance(); }
 
-HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR) { return GetProgramModule(); }
+HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR) { return platform::ProgramInstance(); }
 
-void AfxEnableControlContainer() { HostedControlRegistry::instance().enableHosting(); }
+void AfxEnableControlContainer() { platform::EnableControlHosting(); }
 
 int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    SetProgramModule(instance);
+    platform::SetProgramInstance(instance);
     CWinApp* app = AfxGetApp();
     if (!app) return -1;
     app->m_hInstance = instance;

@@ -4,9 +4,7 @@
 
 #include "framework/afx_globals.h"
 #include "framework/cmenu.h"
-#include "windowing/hosted_control.h"
-#include "windowing/win_api.h"
-#include "windowing/window_system.h"
+#include "framework/platform.h"
 
 namespace {
 
@@ -57,20 +55,16 @@ void CWnd::DetachDestroyedWindows() {
 
 BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
 
-void CWnd::SetWindowTextA(LPCSTR text) { ::SetWindowTextA(m_hWnd, text); }
+void CWnd::SetWindowTextA(LPCSTR text) { platform::SetWindowTextUtf8(m_hWnd, text); }
 
 void CWnd::GetWindowTextA(CString& text) const {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
-    buffer.resize(static_cast<std::size_t>(copied));
-    text = CString(std::move(buffer));
+    text = CString(platform::WindowTextUtf8(m_hWnd));
 }
 
-int CWnd::GetWindowTextLengthA() const { return ::GetWindowTextLengthA(m_hWnd); }
+int CWnd::GetWindowTextLengthA() const { return static_cast<int>(platform::WindowTextUtf8(m_hWnd).size()); }
 
 LRESULT CWnd::SendMessageA(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    return platform::SendMessageUtf8(m_hWnd, message, wParam, lParam);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
@@ -87,14 +81,14 @@ BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 
 BOOL CWnd::CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (!parent || !parent->m_hWnd || m_hWnd) return FALSE;
-    HWND window = CreateHostedControl(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
+    HWND window = platform::CreateControlByClassId(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
     return window ? Attach(window) : FALSE;
 }
 
 BOOL CWnd::Create(LPCSTR, LPCSTR, DWORD, const RECT&, CWnd*, UINT, CCreateContext*) { return FALSE; }
 
 BOOL CWnd::CreateControl(REFCLSID classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    const std::string name = StringFromCLSID(classId);
+    const std::string name = platform::ClassIdText(classId);
     return CreateControl(name.c_str(), windowName, style, rect, parent, id);
 }
 

@@ -2,7 +2,7 @@
 
 #include "framework/cmd_target.h"
 #include "framework/cstring.h"
-#include "windowing/class_id.h"
+#include "framework/platform.h"
 
 class CMenu;
 struct CCreateContext;

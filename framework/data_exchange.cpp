@@ -1,7 +1,7 @@
 #include "framework/data_exchange.h"
 
 #include "framework/cwnd.h"
-#include "windowing/win_api.h"
+#include "framework/platform.h"
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
     if (!exchange || !exchange->m_pDlgWnd || control.m_hWnd) return;

@@ -3,7 +3,7 @@
 #include "res/resources.h"
 
 #include "res/resource.h"
-#include "weblink/web_link_control.h"
+#include "weblink/web_link.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ DialogTemplate aboutBox() {
     ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, SS_BITMAP);
     picture.imageId = IDB_ABOUT;
     ControlTemplate webLink = makeControl(ControlKind::Hosted, IDC_WEBLINK, "", 17, 55, 171, 13, WS_TABSTOP);
-    webLink.classId = WebLinkControl::kClassId;
+    webLink.classId = kWebLinkClassId;
     dialog.controls = {
         picture,
         makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
@@ -125,7 +125,7 @@ ResourceModule buildModule() {
 
 }  // namespace
 
-HINSTANCE ResonixResources() {
+const ResourceModule* ResonixResources() {
     static const ResourceModule module = buildModule();
     return &module;
 }

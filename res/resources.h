@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "windowing/resources.h"
+#include "windowing/resource_module.h"
 
 // The program's resources: dialog templates, strings, the icon and bitmaps.
-HINSTANCE ResonixResources();
+const ResourceModule* ResonixResources();
 
 // The program icon, one image per size.
 IconResource ProgramIcon();

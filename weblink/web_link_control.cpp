@@ -18,6 +18,8 @@ WebLinkControl::WebLinkControl(const ControlTemplate& entry, weblink::LinkProper
 
 void WebLinkControl::Install() { HostedControlRegistry::instance().registerClass(kClassId, &WebLinkControl::Create); }
 
+void InstallWebLinkControl() { WebLinkControl::Install(); }
+
 std::unique_ptr<HostedControl> WebLinkControl::Create(const ControlTemplate& entry) {
     weblink::LinkProperties properties;
     // Created without a stream, the control starts empty.

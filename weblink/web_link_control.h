@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "weblink/link_properties.h"
+#include "weblink/web_link.h"
 #include "windowing/hosted_control.h"
 
 // The web-link control: a caption that, clicked or pressed, opens its web
@@ -12,7 +13,7 @@
 class WebLinkControl : public HostedControl {
 public:
     // The identifier the control is registered under.
-    static constexpr const char* kClassId = "{3C9FDFB1-C3F1-11D1-82B4-EB3D09931551}";
+    static constexpr const char* kClassId = kWebLinkClassId;
 
     // Registers the class with the window system's control registry.
     static void Install();

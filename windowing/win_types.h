@@ -4,6 +4,12 @@
 // and values of the classic Win32 API so that the application reads the way a
 // dialog program of that platform reads.
 
+#if defined(_WIN32)
+// On Windows the platform's own header gives these names, with the same
+// values; windowing/win32_types.h adds the program's few extras.
+#include "windowing/win32_types.h"
+#else
+
 #include <cstdint>
 
 using BOOL = int;
@@ -209,3 +215,5 @@ inline LPCSTR RT_DLGINIT_TYPE() { return MAKEINTRESOURCEA(240); }
 #define RT_DIALOG RT_DIALOG_TYPE()
 #define RT_GROUP_ICON RT_GROUP_ICON_TYPE()
 #define RT_DLGINIT RT_DLGINIT_TYPE()
+
+#endif  // _WIN32

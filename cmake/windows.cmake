@@ -1,0 +1,30 @@
+# The Windows build: the application and the class library over the real
+# user32, gdi32, comctl32 and shell32. The program's own window system
+# (windowing/) and the Qt display are the Linux platform and are not built.
+
+# Small programs: unused code and data left out at link time.
+add_compile_options(-ffunction-sections -fdata-sections)
+
+# The web-link control: its property-stream reader, and its window class.
+add_library(resonix_weblink STATIC weblink/link_properties.cpp weblink/web_link_window.cpp)
+target_link_libraries(resonix_weblink PUBLIC resonix_framework)
+
+# The class library, and its seam over Windows (framework/win32/).
+add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
+  framework/win32/accessible_names.cpp
+  framework/win32/dialog_template_builder.cpp
+  framework/win32/first_paint_report.cpp
+  framework/win32/pixel_bitmap.cpp
+  framework/win32/platform_win32.cpp
+  framework/win32/utf16.cpp)
+target_link_libraries(resonix_framework PUBLIC resonix_resource_data user32 gdi32 comctl32 shell32 ole32 oleacc)
+
+# resonix.exe: a GUI program with its manifest, icon and version resource,
+# everything but the system DLLs linked in, stripped.
+function(resonix_windows_program)
+  add_executable(resonix WIN32 app/win_main.cpp res/windows/resonix.rc)
+  target_link_libraries(resonix PRIVATE resonix_app)
+  target_link_options(resonix PRIVATE -Wl,--gc-sections -s)
+  set_source_files_properties(res/windows/resonix.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/windows/resonix.manifest;${CMAKE_SOURCE_DIR}/res/windows/resonix.ico")
+endfunction()

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Runs a Windows program under Wine, quietly, in the Wine prefix of the build
+# it belongs to (WINEPREFIX if set, else build/windows/wine-prefix beside the
+# program's build). Wine asks for no add-ons and writes no menu files.
+set -e
+if [ -z "${WINEPREFIX:-}" ]; then
+  dir="$(cd "$(dirname "$1")" && pwd)"
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
+  # A test program beside no build (a cache) uses a prefix in its own folder.
+  [ -f "$dir/CMakeCache.txt" ] || dir="$(cd "$(dirname "$1")" && pwd)"
+  export WINEPREFIX="$dir/wine-prefix"
+fi
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+export WINEARCH=win64
+exec wine "$@"

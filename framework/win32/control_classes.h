@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The window classes that controls of outside classes are made of on
+// Windows, by class identifier ("{XXXXXXXX-...}").
+namespace control_classes {
+
+void Register(const std::string& classId, const std::wstring& windowClass);
+std::optional<std::wstring> Find(const std::string& classId);
+
+}  // namespace control_classes

@@ -1,0 +1,253 @@
+// The class library's seam over Windows: dialogs from the templates the
+// program carries as data, texts in UTF-16, hosted controls as window
+// classes of the program's own, and the first-paint report.
+
+#include "framework/platform.h"
+
+// After <windows.h>, which the platform header includes.
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <span>
+#include <vector>
+
+#include "framework/win32/accessible_names.h"
+#include "framework/win32/control_classes.h"
+#include "framework/win32/dialog_template_builder.h"
+#include "framework/win32/first_paint_report.h"
+#include "framework/win32/pixel_bitmap.h"
+#include "framework/win32/resource_data.h"
+#include "framework/win32/utf16.h"
+#include "windowing/dialog_init.h"
+
+namespace {
+
+HINSTANCE programInstance = nullptr;
+const ResourceModule* resourceData = nullptr;
+bool hostingEnabled = false;
+
+std::map<std::string, std::wstring>& hostedClasses() {
+    static std::map<std::string, std::wstring> classes;
+    return classes;
+}
+
+// Posted at the first paint when the report is wanted: by the time it
+// arrives, the window has painted.
+constexpr UINT kFirstPaintDone = WM_APP + 0x100;
+bool firstPaintSeen = false;
+
+// One modal run, and what was made for it.
+struct ModalRun {
+    platform::DialogProcedure procedure;
+    LPARAM param;
+    const DialogTemplate& dialogTemplate;
+    std::span<const BYTE> dialogInit;
+    std::vector<HGDIOBJ> objects;
+
+    ModalRun(platform::DialogProcedure procedure, LPARAM param, const DialogTemplate& dialogTemplate, std::span<const BYTE> dialogInit)
+        : procedure(procedure), param(param), dialogTemplate(dialogTemplate), dialogInit(dialogInit) {}
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+    ~ModalRun() {
+        for (HGDIOBJ object : objects) DeleteObject(object);
+    }
+};
+
+// The desktop's message font: dialogs are laid out in it, as the Linux
+// display lays them out in the desktop's interface font.
+DialogFont desktopDialogFont() {
+    DialogFont font{L"MS Shell Dlg", 8, FW_NORMAL};
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return font;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
+    if (height == 0 || dpi <= 0 || metrics.lfMessageFont.lfFaceName[0] == L'\0') return font;
+    font.face = metrics.lfMessageFont.lfFaceName;
+    font.points = static_cast<WORD>(MulDiv(height, 72, dpi));
+    return font;
+}
+
+// The fixed-pitch font of the results fields, the height of the dialog's.
+HFONT createFixedFont(HWND dialog) {
+    LOGFONTW dialogFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+    LOGFONTW fixed{};
+    fixed.lfHeight = dialogFont.lfHeight;
+    fixed.lfWeight = FW_NORMAL;
+    fixed.lfCharSet = DEFAULT_CHARSET;
+    fixed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    wcscpy(fixed.lfFaceName, L"Consolas");
+    return CreateFontIndirectW(&fixed);
+}
+
+// Whole screen pixels per picture pixel: sharp at any display scale.
+int pictureScale(HWND dialog) { return std::max(1, static_cast<int>((GetDpiForWindow(dialog) + 48) / 96)); }
+
+// Gives the controls what the template carries beside their styles: the
+// pictures, the results fields' font, the hosted controls' initial state.
+// False when a hosted control refuses its state.
+bool prepareControls(HWND dialog, ModalRun& run) {
+    const std::optional<std::vector<DialogInitRecord>> records =
+        run.dialogInit.empty() ? std::vector<DialogInitRecord>{} : ParseDialogInit(run.dialogInit);
+    if (!records) return false;
+    HFONT fixedFont = nullptr;
+    // The dialog manager creates the controls in template order, which is
+    // the order of the dialog's children.
+    HWND control = GetWindow(dialog, GW_CHILD);
+    for (const ControlTemplate& entry : run.dialogTemplate.controls) {
+        if (!control) return false;
+        if (entry.kind == ControlKind::Static && (entry.style & SS_TYPEMASK) == SS_BITMAP && resourceData) {
+            if (const BitmapResource* picture = resourceData->bitmap(entry.imageId)) {
+                HBITMAP bitmap = CreatePixelBitmap(*picture, pictureScale(dialog), GetSysColor(COLOR_3DFACE));
+                run.objects.push_back(bitmap);
+                SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+            }
+        } else if (entry.kind == ControlKind::Edit && (entry.style & ES_MULTILINE)) {
+            if (!fixedFont) run.objects.push_back(fixedFont = createFixedFont(dialog));
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont), FALSE);
+        } else if (entry.kind == ControlKind::Hosted) {
+            const std::optional<std::span<const BYTE>> stream = StreamForControl(*records, entry.id);
+            if (!stream) return false;
+            if (!SendMessageW(control, WM_OCC_LOADFROMSTREAM, stream->size(), reinterpret_cast<LPARAM>(stream->data()))) return false;
+        }
+        control = GetWindow(control, GW_HWNDNEXT);
+    }
+    accessible::NameInputsByCaptions(dialog);
+    return true;
+}
+
+// Messages whose result a dialog procedure returns itself rather than
+// through DWLP_MSGRESULT.
+bool returnsDirectly(UINT message) {
+    return message == WM_CHARTOITEM || message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+           message == WM_QUERYDRAGICON || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
+}
+
+INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* run = reinterpret_cast<ModalRun*>(lParam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        if (!prepareControls(dialog, *run)) {
+            EndDialog(dialog, -1);
+            return FALSE;
+        }
+        const std::optional<LRESULT> result = run->procedure(dialog, message, wParam, run->param);
+        return result ? static_cast<INT_PTR>(*result) : TRUE;
+    }
+    auto* run = reinterpret_cast<ModalRun*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!run) return FALSE;
+    if (message == WM_PAINT && !firstPaintSeen && first_paint::Wanted()) {
+        firstPaintSeen = true;
+        PostMessageW(dialog, kFirstPaintDone, 0, 0);
+    } else if (message == kFirstPaintDone) {
+        first_paint::Report();
+        std::exit(0);
+    }
+    const std::optional<LRESULT> result = run->procedure(dialog, message, wParam, lParam);
+    if (!result) return FALSE;
+    if (returnsDirectly(message)) return static_cast<INT_PTR>(*result);
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, *result);
+    return TRUE;
+}
+
+}  // namespace
+
+void AfxSetResourceData(const ResourceModule* data) { resourceData = data; }
+const ResourceModule* AfxGetResourceData() { return resourceData; }
+
+namespace control_classes {
+
+void Register(const std::string& classId, const std::wstring& windowClass) { hostedClasses()[classId] = windowClass; }
+
+std::optional<std::wstring> Find(const std::string& classId) {
+    const auto found = hostedClasses().find(classId);
+    if (found == hostedClasses().end()) return std::nullopt;
+    return found->second;
+}
+
+}  // namespace control_classes
+
+namespace platform {
+
+void SetProgramInstance(HINSTANCE instance) {
+    programInstance = instance;
+    // The standard controls of the common controls 6 that the manifest asks for.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+HINSTANCE ProgramInstance() { return programInstance; }
+
+INT_PTR RunDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param) {
+    const DialogTemplate* dialogTemplate = resourceData ? resourceData->dialog(static_cast<WORD>(templateId)) : nullptr;
+    if (!dialogTemplate) return -1;
+    const std::optional<std::vector<WORD>> words =
+        BuildDialogTemplate(*dialogTemplate, desktopDialogFont(), [](const std::string& classId) {
+            return hostingEnabled ? control_classes::Find(classId) : std::nullopt;
+        });
+    if (!words) return -1;
+    const std::vector<BYTE>* dialogInit = resourceData->dialogInit(static_cast<WORD>(templateId));
+    ModalRun run(procedure, param, *dialogTemplate, dialogInit ? std::span<const BYTE>(*dialogInit) : std::span<const BYTE>());
+    return DialogBoxIndirectParamW(programInstance, reinterpret_cast<const DLGTEMPLATE*>(words->data()), owner,
+                                   &dialogProcedure, reinterpret_cast<LPARAM>(&run));
+}
+
+std::optional<std::string> LoadProgramString(UINT id) {
+    const std::string* text = resourceData ? resourceData->string(id) : nullptr;
+    if (!text) return std::nullopt;
+    return *text;
+}
+
+void SetWindowTextUtf8(HWND window, const char* text) {
+    SetWindowTextW(window, Utf16(text ? text : "").c_str());
+    accessible::TextChanged(window);
+}
+
+std::string WindowTextUtf8(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
+
+BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
+    if (!text || (flags & (MF_BITMAP | MF_OWNERDRAW))) return AppendMenuW(menu, flags, id, nullptr);
+    return AppendMenuW(menu, flags, id, Utf16(text).c_str());
+}
+
+LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT:
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING: {
+        const std::wstring text = Utf16(lParam ? reinterpret_cast<const char*>(lParam) : "");
+        return SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    default:
+        return SendMessageW(window, message, wParam, lParam);
+    }
+}
+
+std::string ClassIdText(REFCLSID id) {
+    char text[39];
+    std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned long>(id.Data1),
+                  id.Data2, id.Data3, id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5],
+                  id.Data4[6], id.Data4[7]);
+    return text;
+}
+
+void EnableControlHosting() { hostingEnabled = true; }
+
+HWND CreateControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id) {
+    const std::optional<std::wstring> windowClass = hostingEnabled && classId ? control_classes::Find(classId) : std::nullopt;
+    if (!windowClass || !parent) return nullptr;
+    return CreateWindowExW(0, windowClass->c_str(), Utf16(windowName ? windowName : "").c_str(), style | WS_CHILD, rect.left,
+                           rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr);
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "windowing/resource_module.h"
+
+// The resources that the program carries as code (dialog templates and their
+// initialisation data, strings, pictures), given by the entry point before
+// the framework starts. The module's own resources (the icon, the manifest,
+// the version) are real ones, compiled from res/windows/resonix.rc.
+void AfxSetResourceData(const ResourceModule* data);
+const ResourceModule* AfxGetResourceData();

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The program holds its texts as UTF-8; Windows takes them as UTF-16.
+std::wstring Utf16(std::string_view text);
+std::string Utf8(std::wstring_view text);

@@ -1,0 +1,31 @@
+# The window-free tests, cross-built for Windows and run through Wine
+# (CMAKE_CROSSCOMPILING_EMULATOR): the calculations and their texts, the unit
+# factors, and the web link's stream reader. The tests of the window system,
+# the dialogs and the display need the Linux platform.
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# Its own code, not ours: none of the project's warnings or -Werror.
+set_target_properties(gtest gtest_main PROPERTIES COMPILE_OPTIONS "-w")
+
+function(resonix_windows_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE gtest_main)
+  # One test per program: each start of Wine costs about a second.
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()
+
+resonix_windows_test(units_test units/unit_factors_test.cpp)
+target_link_libraries(units_test PRIVATE resonix_calculations)
+
+resonix_windows_test(calculations_test
+  calculator/result_text_test.cpp
+  rotation/rotation_calc_test.cpp
+  translation/translation_calc_test.cpp)
+target_link_libraries(calculations_test PRIVATE resonix_calculations)
+
+resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
+target_link_libraries(link_properties_test PRIVATE resonix_weblink)

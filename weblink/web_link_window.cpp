@@ -1,0 +1,179 @@
+// The web-link control on Windows: a window class of the program's own. It
+// takes its caption, font and address from its property stream, which the
+// dialog hands it with WM_OCC_LOADFROMSTREAM, and opens the address through
+// the shell on a click, Enter or Space, keeping its dialog open.
+
+#include "windowing/win32_types.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+#include <span>
+
+#include "framework/win32/accessible_names.h"
+#include "framework/win32/control_classes.h"
+#include "framework/win32/utf16.h"
+#include "weblink/link_properties.h"
+#include "weblink/web_link.h"
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"ResonixWebLink";
+// How much smaller than its stored size the caption may be set to fit, as on
+// the other platforms.
+constexpr double kSmallestShare = 0.7;
+
+struct LinkState {
+    weblink::LinkProperties properties;
+    HFONT font = nullptr;
+    ~LinkState() {
+        if (font) DeleteObject(font);
+    }
+};
+
+LinkState* stateOf(HWND window) { return reinterpret_cast<LinkState*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+HFONT createFont(HWND window, const weblink::LinkFont& stored, double points) {
+    LOGFONTW font{};
+    // The raster "System" face does not scale with the display: the
+    // dialog's own face stands in for it, as for a face this desktop lacks.
+    LOGFONTW dialogFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+    const std::wstring face = Utf16(stored.face);
+    wcsncpy(font.lfFaceName, face.empty() || face == L"System" ? dialogFont.lfFaceName : face.c_str(), LF_FACESIZE - 1);
+    font.lfHeight = -static_cast<LONG>(points * GetDpiForWindow(window) / 72.0 + 0.5);
+    font.lfWeight = stored.weight;
+    font.lfItalic = stored.italic;
+    font.lfUnderline = stored.underline;
+    font.lfStrikeOut = stored.strikethrough;
+    font.lfCharSet = static_cast<BYTE>(stored.charset);
+    return CreateFontIndirectW(&font);
+}
+
+int textWidth(HWND window, HFONT font, const std::wstring& text) {
+    HDC context = GetDC(window);
+    HGDIOBJ old = SelectObject(context, font);
+    SIZE size{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(context, old);
+    ReleaseDC(window, context);
+    return size.cx;
+}
+
+// The stored font, set smaller (down to kSmallestShare) until the caption
+// fits the control's width.
+void fitFont(HWND window, LinkState& state) {
+    RECT client;
+    GetClientRect(window, &client);
+    const std::wstring caption = Utf16(state.properties.caption);
+    const double stored = state.properties.font.points > 0 ? state.properties.font.points : 9.0;
+    for (double points = stored; points >= stored * kSmallestShare; points -= 0.25) {
+        if (state.font) DeleteObject(state.font);
+        state.font = createFont(window, state.properties.font, points);
+        if (textWidth(window, state.font, caption) <= client.right) return;
+    }
+}
+
+bool load(HWND window, std::span<const BYTE> stream) {
+    std::optional<weblink::LinkProperties> loaded = weblink::ReadLinkProperties(stream);
+    if (!loaded) return false;
+    LinkState* state = stateOf(window);
+    state->properties = std::move(*loaded);
+    const std::wstring caption = Utf16(state->properties.caption);
+    SetWindowTextW(window, caption.c_str());
+    fitFont(window, *state);
+    accessible::ExposeAsLink(window, caption);
+    InvalidateRect(window, nullptr, TRUE);
+    return true;
+}
+
+void open(HWND window) {
+    const LinkState* state = stateOf(window);
+    if (!state || state->properties.url.empty()) return;
+    ShellExecuteW(window, L"open", Utf16(state->properties.url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    // The dialog's background, as its labels have it.
+    auto background = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(window)));
+    FillRect(context, &client, background ? background : GetSysColorBrush(COLOR_3DFACE));
+    if (const LinkState* state = stateOf(window)) {
+        const std::wstring caption = Utf16(state->properties.caption);
+        HGDIOBJ old = SelectObject(context, state->font ? state->font : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(context, TRANSPARENT);
+        SetTextColor(context, GetSysColor(COLOR_HOTLIGHT));
+        RECT text = client;
+        DrawTextW(context, caption.c_str(), static_cast<int>(caption.size()), &text,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        if (GetFocus() == window) {
+            RECT extent = client;
+            DrawTextW(context, caption.c_str(), static_cast<int>(caption.size()), &extent,
+                      DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+            extent.right = std::min(extent.right, client.right);
+            DrawFocusRect(context, &extent);
+        }
+        SelectObject(context, old);
+    }
+    EndPaint(window, &paint);
+}
+
+bool isOpeningKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
+
+LRESULT CALLBACK linkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LinkState));
+        break;
+    case WM_NCDESTROY:
+        delete stateOf(window);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        break;
+    case WM_OCC_LOADFROMSTREAM:
+        return load(window, std::span<const BYTE>(reinterpret_cast<const BYTE*>(lParam), wParam)) ? TRUE : FALSE;
+    case WM_PAINT:
+        paint(window);
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+        return TRUE;
+    case WM_GETDLGCODE: {
+        // Enter and Space are the link's own while it has the focus.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        if (pending && pending->message == WM_KEYDOWN && isOpeningKey(pending->wParam)) return DLGC_WANTMESSAGE;
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (isOpeningKey(wParam)) open(window);
+        return 0;
+    case WM_LBUTTONUP:
+        open(window);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void InstallWebLinkControl() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &linkProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassW(&windowClass);
+    control_classes::Register(kWebLinkClassId, kWindowClass);
+}
