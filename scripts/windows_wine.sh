@@ -3,6 +3,7 @@
 #   . scripts/windows_wine.sh
 #   wine_begin build/windows/wine     # display, prefix (made once) and a wineserver kept running
 #   wine some.exe ...
+#   wine_desktop 1280x1024            # programs in a Wine desktop of that size
 #   wine_dpi 144                      # the desktop's scale for programs started from now on
 #   wine_end                          # stops the wineserver and the display
 #
@@ -53,6 +54,14 @@ wine_begin() {
 # LogPixels is read when a program starts: 96 is 100 %, 144 is 150 %, 192 is 200 %.
 wine_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+# Every program in one Wine desktop window that Wine manages itself, as
+# Windows does: captions, close boxes, activation and focus, with no window
+# manager on the display.
+wine_desktop() {
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
 }
 
 wine_end() {
