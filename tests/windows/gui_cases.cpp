@@ -283,8 +283,11 @@ void aboutBox(const GuiOptions& options, WayIn in, WayOut out, const std::string
         PressKey(VK_RETURN);
         break;
     case WayIn::SystemMenu:
-        PressKey(VK_SPACE, true);  // Alt+Space: the system menu
-        PressKey('A');             // its "&About resonix..." entry
+        // Alt+Space opens the system menu; its last entry is "&About resonix...".
+        // (Its mnemonic would do on Windows; Wine's menu has an "About Wine" before it.)
+        PressKey(VK_SPACE, true);
+        PressKey(VK_UP);
+        PressKey(VK_RETURN);
         break;
     }
     HWND about = program.WaitForWindow(L"About resonix");
