@@ -49,6 +49,12 @@ wine_begin() {
   else
     timeout 60 wineboot </dev/null >"$folder/wineboot.log" 2>&1
   fi
+  # Wine's own fonts (fonts-wine), where Wine looks for a Windows' fonts:
+  # Marlett draws the caption buttons, Tahoma is the dialog font.
+  local font
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -e "$font" ] && ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
 }
 
 # LogPixels is read when a program starts: 96 is 100 %, 144 is 150 %, 192 is 200 %.

@@ -7,6 +7,10 @@
 #include <vector>
 
 bool SaveWindowPicture(HWND topLevel, const std::wstring& path) {
+    // Painted in full, frame and caption included, before the screen is read.
+    RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle(topLevel);
+    Sleep(300);
     Settle(topLevel);
     RECT frame;
     if (!GetWindowRect(topLevel, &frame)) return false;
