@@ -14,6 +14,7 @@ add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
   framework/win32/accessible_names.cpp
   framework/win32/dialog_template_builder.cpp
   framework/win32/first_paint_report.cpp
+  framework/win32/fitted_text.cpp
   framework/win32/pixel_bitmap.cpp
   framework/win32/platform_win32.cpp
   framework/win32/utf16.cpp)

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
             if (!entry.is_regular_file()) continue;
             std::ifstream file(entry.path(), std::ios::binary);
             const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-            std::fprintf(stderr, "%s\n", entry.path().c_str());
+            std::fprintf(stderr, "%s\n", entry.path().string().c_str());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++replayed;
         }

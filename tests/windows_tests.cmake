@@ -13,6 +13,7 @@ set_target_properties(gtest gtest_main PROPERTIES COMPILE_OPTIONS "-w")
 function(resonix_windows_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   # One test per program: each start of Wine costs about a second.
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)

@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <span>
 
@@ -94,6 +95,8 @@ void open(HWND window) {
     ShellExecuteW(window, L"open", Utf16(state->properties.url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+COLORREF linkColour(COLORREF background);
+
 void paint(HWND window) {
     PAINTSTRUCT paint;
     HDC context = BeginPaint(window, &paint);
@@ -107,7 +110,7 @@ void paint(HWND window) {
         const std::wstring caption = Utf16(state->properties.caption);
         HGDIOBJ old = SelectObject(context, state->font ? state->font : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(context, TRANSPARENT);
-        SetTextColor(context, GetSysColor(COLOR_HOTLIGHT));
+        SetTextColor(context, linkColour(GetBkColor(context)));
         RECT text = client;
         DrawTextW(context, caption.c_str(), static_cast<int>(caption.size()), &text,
                   DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -121,6 +124,18 @@ void paint(HWND window) {
         SelectObject(context, old);
     }
     EndPaint(window, &paint);
+}
+
+double luminance(COLORREF colour) {
+    return (0.299 * GetRValue(colour) + 0.587 * GetGValue(colour) + 0.114 * GetBValue(colour)) / 255.0;
+}
+
+// The desktop's link (hot-tracking) colour; the usual link blue where a
+// theme sets that too close to the background to read (as Wine's does).
+COLORREF linkColour(COLORREF background) {
+    const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
+    constexpr double kLeastContrast = 0.3;
+    return std::abs(luminance(hot) - luminance(background)) >= kLeastContrast ? hot : RGB(0x00, 0x66, 0xCC);
 }
 
 bool isOpeningKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }

@@ -45,6 +45,15 @@ void sinkBorder(ControlKind kind, DWORD& style, DWORD& exStyle) {
     }
 }
 
+// A label of one line keeps its line whole (cut at its right edge, or set
+// smaller to fit) rather than wrap the rest below its bottom edge.
+void keepOneLineLabelWhole(const ControlTemplate& control, DWORD& style) {
+    constexpr short kTwoLines = 16;  // dialog units: a line is 8
+    if (control.kind == ControlKind::Static && (style & SS_TYPEMASK) == SS_LEFT && control.cy < kTwoLines) {
+        style = (style & ~static_cast<DWORD>(SS_TYPEMASK)) | SS_LEFTNOWORDWRAP;
+    }
+}
+
 }  // namespace
 
 std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialog, const DialogFont& font,
@@ -85,6 +94,7 @@ std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialo
         DWORD controlStyle = control.style;
         DWORD exStyle = control.exStyle;
         sinkBorder(control.kind, controlStyle, exStyle);
+        keepOneLineLabelWhole(control, controlStyle);
         out.alignToDword();
         out.dword(0);  // help id
         out.dword(exStyle);

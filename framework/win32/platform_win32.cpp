@@ -17,6 +17,7 @@
 #include "framework/win32/control_classes.h"
 #include "framework/win32/dialog_template_builder.h"
 #include "framework/win32/first_paint_report.h"
+#include "framework/win32/fitted_text.h"
 #include "framework/win32/pixel_bitmap.h"
 #include "framework/win32/resource_data.h"
 #include "framework/win32/utf16.h"
@@ -72,30 +73,16 @@ DialogFont desktopDialogFont() {
     return font;
 }
 
-// The fixed-pitch font of the results fields, the height of the dialog's.
-HFONT createFixedFont(HWND dialog) {
-    LOGFONTW dialogFont{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
-    LOGFONTW fixed{};
-    fixed.lfHeight = dialogFont.lfHeight;
-    fixed.lfWeight = FW_NORMAL;
-    fixed.lfCharSet = DEFAULT_CHARSET;
-    fixed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    wcscpy(fixed.lfFaceName, L"Consolas");
-    return CreateFontIndirectW(&fixed);
-}
-
 // Whole screen pixels per picture pixel: sharp at any display scale.
 int pictureScale(HWND dialog) { return std::max(1, static_cast<int>((GetDpiForWindow(dialog) + 48) / 96)); }
 
 // Gives the controls what the template carries beside their styles: the
-// pictures, the results fields' font, the hosted controls' initial state.
+// pictures, the hosted controls' initial state; and fits one-line texts.
 // False when a hosted control refuses its state.
 bool prepareControls(HWND dialog, ModalRun& run) {
     const std::optional<std::vector<DialogInitRecord>> records =
         run.dialogInit.empty() ? std::vector<DialogInitRecord>{} : ParseDialogInit(run.dialogInit);
     if (!records) return false;
-    HFONT fixedFont = nullptr;
     // The dialog manager creates the controls in template order, which is
     // the order of the dialog's children.
     HWND control = GetWindow(dialog, GW_CHILD);
@@ -107,14 +94,12 @@ bool prepareControls(HWND dialog, ModalRun& run) {
                 run.objects.push_back(bitmap);
                 SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
             }
-        } else if (entry.kind == ControlKind::Edit && (entry.style & ES_MULTILINE)) {
-            if (!fixedFont) run.objects.push_back(fixedFont = createFixedFont(dialog));
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont), FALSE);
         } else if (entry.kind == ControlKind::Hosted) {
             const std::optional<std::span<const BYTE>> stream = StreamForControl(*records, entry.id);
             if (!stream) return false;
             if (!SendMessageW(control, WM_OCC_LOADFROMSTREAM, stream->size(), reinterpret_cast<LPARAM>(stream->data()))) return false;
         }
+        if (fitted_text::IsFitted(control)) fitted_text::Fit(control);
         control = GetWindow(control, GW_HWNDNEXT);
     }
     accessible::NameInputsByCaptions(dialog);
@@ -205,6 +190,7 @@ std::optional<std::string> LoadProgramString(UINT id) {
 
 void SetWindowTextUtf8(HWND window, const char* text) {
     SetWindowTextW(window, Utf16(text ? text : "").c_str());
+    if (fitted_text::IsFitted(window)) fitted_text::Fit(window);
     accessible::TextChanged(window);
 }
 

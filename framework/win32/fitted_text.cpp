@@ -1,0 +1,102 @@
+#include "framework/win32/fitted_text.h"
+
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace fitted_text {
+
+namespace {
+
+constexpr double kSmallestShare = 0.85;
+
+std::wstring className(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return name;
+}
+
+LONG style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+
+bool isEdit(HWND window) { return _wcsicmp(className(window).c_str(), L"EDIT") == 0; }
+
+bool isResultsField(HWND window) { return isEdit(window) && (style(window) & ES_MULTILINE) && (style(window) & ES_READONLY); }
+
+// The font the control shows in at its normal size: the dialog's, and for
+// the results fields, whose columns must line up, a fixed-pitch one as tall.
+LOGFONTW normalFont(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetParent(control), WM_GETFONT, 0, 0)), sizeof font, &font);
+    if (isResultsField(control)) {
+        font.lfWeight = FW_NORMAL;
+        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        wcscpy(font.lfFaceName, L"Consolas");
+    }
+    return font;
+}
+
+// Fonts by face and height, made once: a handful for the program's life.
+HFONT fontOf(const LOGFONTW& font) {
+    static std::map<std::pair<std::wstring, LONG>, HFONT> fonts;
+    HFONT& made = fonts[{font.lfFaceName, font.lfHeight}];
+    if (!made) made = CreateFontIndirectW(&font);
+    return made;
+}
+
+int widestLine(HWND control, HFONT font, const std::wstring& text) {
+    HDC context = GetDC(control);
+    HGDIOBJ old = SelectObject(context, font);
+    int widest = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == L'\r') --stop;
+        SIZE size{};
+        GetTextExtentPoint32W(context, text.data() + start, static_cast<int>(stop - start), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+        start = end + 1;
+    }
+    SelectObject(context, old);
+    ReleaseDC(control, context);
+    return widest;
+}
+
+// The width the text has: an edit's formatting rectangle, a label's client area.
+int room(HWND control) {
+    RECT rect{};
+    if (isEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    else GetClientRect(control, &rect);
+    return rect.right - rect.left;
+}
+
+}  // namespace
+
+bool IsFitted(HWND control) {
+    if (isEdit(control)) return (style(control) & ES_READONLY) != 0;
+    if (_wcsicmp(className(control).c_str(), L"STATIC") != 0) return false;
+    const LONG type = style(control) & SS_TYPEMASK;
+    return type == SS_LEFTNOWORDWRAP;
+}
+
+void Fit(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    LOGFONTW font = normalFont(control);
+    const LONG normal = std::abs(font.lfHeight);
+    const LONG sign = font.lfHeight < 0 ? -1 : 1;
+    HFONT chosen = nullptr;
+    for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestShare + 0.5) && height > 0; --height) {
+        font.lfHeight = sign * height;
+        chosen = fontOf(font);
+        // Measured in the font, so set it first: an edit's formatting
+        // rectangle follows its font's margins.
+        if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != chosen) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+        }
+        if (widestLine(control, chosen, text) <= room(control)) return;
+    }
+}
+
+}  // namespace fitted_text

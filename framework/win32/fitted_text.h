@@ -1,0 +1,16 @@
+#pragma once
+
+#include "windowing/win32_types.h"
+
+// Texts that must show on one line: one-line labels, captions and the lines
+// of the results fields. As on the other platforms, such a text may be set
+// a little smaller than the dialog's font rather than be cut.
+namespace fitted_text {
+
+// Whether `control` is one of those.
+bool IsFitted(HWND control);
+// Sets its font to the largest size, from its normal one down to 85% of it,
+// that shows its widest line whole (the smallest when none does).
+void Fit(HWND control);
+
+}  // namespace fitted_text
