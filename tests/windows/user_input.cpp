@@ -10,16 +10,20 @@ void clickAt(POINT screen, HWND settleOn) {
     // Every event carries its own position: a pointer placed beforehand can be
     // moved again by the display's own pointer events before the press arrives.
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3] = {};
-    const DWORD flags[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = (screen.x * 65536 + width - 1) / width;
-        inputs[i].mi.dy = (screen.y * 65536 + height - 1) / height;
-        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags[i];
-    }
-    send(inputs, 3);
-    Settle(settleOn);
+    auto mouse = [&](DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (screen.x * 65536 + width - 1) / width;
+        input.mi.dy = (screen.y * 65536 + height - 1) / height;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+        send(&input, 1);
+        Settle(settleOn);
+    };
+    // The button is released only once the press is taken in: the close box
+    // follows the pointer only while the button is still down.
+    mouse(0);
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    mouse(MOUSEEVENTF_LEFTUP);
 }
 
 POINT centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
