@@ -13,6 +13,7 @@
 # the build folder, on a display of its own. Under CI (CI=true) warnings are
 # errors.
 set -euo pipefail
+self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 cd "$(dirname "$0")/.."
 
 build="${1:-build/windows}"
@@ -23,7 +24,7 @@ mkdir -p "$build"
 # hangs is stopped and named, with the step it was in.
 if [ -z "${RESONIX_WINDOWS_CHECK_INNER:-}" ]; then
   status=0
-  RESONIX_WINDOWS_CHECK_INNER=1 timeout --kill-after=20 "$limit" "$0" "$@" || status=$?
+  RESONIX_WINDOWS_CHECK_INNER=1 timeout --kill-after=20 "$limit" "$self" "$@" || status=$?
   if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     echo "windows check: HUNG: scripts/windows_check.sh was stopped after $limit s," \
       "in the step: $(cat "$build/check-step" 2>/dev/null || echo unknown)" >&2
