@@ -84,7 +84,6 @@ step "run the window-free tests through Wine"
 ctest --test-dir "$build" --output-on-failure --timeout 120 || suite_failed "the window-free tests under Wine"
 
 step "run the GUI tests"
-wine_desktop 1280x1024
 wine_dpi 96
 # Web addresses open in a stand-in browser that records them.
 opened="$build/opened-addresses.txt"
