@@ -2,6 +2,12 @@
 # Runs a Windows program under Wine, quietly, in the Wine prefix of the build
 # it belongs to (WINEPREFIX if set, else build/windows/wine-prefix beside the
 # program's build). Wine asks for no add-ons and writes no menu files.
+#
+# Wine's first program in a prefix starts its services, which keep the
+# program's output open until the wineserver ends; under ctest, which waits
+# for that output to close, each test would then last until its timeout.
+# So start them first, with their output elsewhere:
+#   wineserver -p; wine wineboot >/dev/null 2>&1; ctest ...; wineserver -k
 set -e
 if [ -z "${WINEPREFIX:-}" ]; then
   dir="$(cd "$(dirname "$1")" && pwd)"

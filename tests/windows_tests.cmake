@@ -30,3 +30,6 @@ target_link_libraries(calculations_test PRIVATE resonix_calculations)
 
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
+
+resonix_windows_test(utf16_test framework/win32/utf16_test.cpp)
+target_link_libraries(utf16_test PRIVATE resonix_framework)

@@ -73,8 +73,9 @@ DialogFont desktopDialogFont() {
     return font;
 }
 
-// Whole screen pixels per picture pixel: sharp at any display scale.
-int pictureScale(HWND dialog) { return std::max(1, static_cast<int>((GetDpiForWindow(dialog) + 48) / 96)); }
+// Whole screen pixels per picture pixel, so that it stays sharp; rounded
+// down, so that it never grows past the room its template gives it.
+int pictureScale(HWND dialog) { return std::max(1, static_cast<int>(GetDpiForWindow(dialog) / 96)); }
 
 // Gives the controls what the template carries beside their styles: the
 // pictures, the hosted controls' initial state; and fits one-line texts.
@@ -143,7 +144,6 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void AfxSetResourceData(const ResourceModule* data) { resourceData = data; }
-const ResourceModule* AfxGetResourceData() { return resourceData; }
 
 namespace control_classes {
 

@@ -7,4 +7,3 @@
 // the framework starts. The module's own resources (the icon, the manifest,
 // the version) are real ones, compiled from res/windows/resonix.rc.
 void AfxSetResourceData(const ResourceModule* data);
-const ResourceModule* AfxGetResourceData();
