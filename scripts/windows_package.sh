@@ -20,5 +20,6 @@ version="${2:-$(sed -n 's/^project(resonix VERSION \([0-9.]*\).*/\1/p' CMakeList
 while [ "$(echo "$version" | tr -cd . | wc -c)" -lt 2 ]; do version="$version.0"; done
 
 msi="$build/resonix-$version-x64.msi"
-wixl -a x64 -D ExePath="$exe" -D Version="$version" -o "$msi" packaging/windows/resonix.wxs
+wixl -a x64 -D ExePath="$exe" -D IconPath=res/windows/resonix.ico -D Version="$version" -o "$msi" \
+  packaging/windows/resonix.wxs
 echo "$msi"

@@ -9,7 +9,7 @@ namespace {
 
 struct Search {
     DWORD processId;
-    const std::wstring* title;  // nullptr: every visible window
+    const std::wstring* title;
     std::vector<HWND> found;
 };
 
@@ -18,11 +18,9 @@ BOOL CALLBACK collect(HWND window, LPARAM context) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    if (search->title) {
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 256);
-        if (*search->title != text) return TRUE;
-    }
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (*search->title != text) return TRUE;
     search->found.push_back(window);
     return TRUE;
 }
@@ -68,13 +66,6 @@ bool ProgramUnderTest::WaitForWindowGone(const std::wstring& title, DWORD timeou
         Sleep(10);
     } while (GetTickCount64() < end);
     return false;
-}
-
-int ProgramUnderTest::VisibleWindowCount() const {
-    if (!info_.hProcess) return 0;
-    Search search{info_.dwProcessId, nullptr, {}};
-    EnumWindows(&collect, reinterpret_cast<LPARAM>(&search));
-    return static_cast<int>(search.found.size());
 }
 
 bool ProgramUnderTest::WaitForExit(DWORD timeoutMs) const {

@@ -23,15 +23,12 @@ public:
     bool WaitForWindowGone(const std::wstring& title, DWORD timeoutMs = 5000) const;
     // The program's visible top-level window with this title now, or nullptr.
     HWND FindWindowNow(const std::wstring& title) const;
-    // How many visible top-level windows the program has.
-    int VisibleWindowCount() const;
     // Whether the process ends by itself within `timeoutMs`.
     bool WaitForExit(DWORD timeoutMs = 5000) const;
     // Ends the process if it is still running.
     void Stop();
 
     HWND MainWindow() const { return mainWindow_; }
-    DWORD ThreadId() const { return info_.dwThreadId; }
 
 private:
     std::wstring exePath_;

@@ -55,12 +55,6 @@ int FocusedControlId(HWND window) {
     return GetDlgCtrlID(info.hwndFocus);
 }
 
-std::wstring WindowTitle(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 void Settle(HWND window) {
     // Each round trip returns only once the thread is back in its message
     // loop, so a few of them let it take in the input queued before.

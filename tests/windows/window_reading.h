@@ -19,7 +19,5 @@ std::set<int> VisibleControlIds(HWND dialog);
 // The id of the control with the keyboard focus in the thread of `window`,
 // 0 when the focus is elsewhere.
 int FocusedControlId(HWND window);
-// The window's title.
-std::wstring WindowTitle(HWND window);
 // Waits until the thread of `window` has handled what is queued for it now.
 void Settle(HWND window);
