@@ -1,0 +1,358 @@
+#include "tests/windows/gui_cases.h"
+
+#include "res/resource.h"
+#include "tests/windows/calculator_windows.h"
+#include "tests/windows/check.h"
+#include "tests/windows/program_under_test.h"
+#include "tests/windows/screenshot.h"
+#include "tests/windows/user_input.h"
+#include "tests/windows/window_reading.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <vector>
+
+namespace {
+
+const std::wstring kBlank = L" ";
+
+std::string narrow(const std::wstring& text) { return check::Quote(text); }
+
+// Ids of the program's own controls: the statics without an id are left out.
+std::set<int> visibleIds(HWND window) {
+    std::set<int> ids;
+    for (int id : VisibleControlIds(window))
+        if (id > 0 && id < 0x8000) ids.insert(id);
+    return ids;
+}
+
+std::string describe(const std::set<int>& ids) {
+    std::string text = "{";
+    for (int id : ids) text += std::to_string(id) + " ";
+    return text + "}";
+}
+
+void checkVisible(HWND window, const std::set<int>& expected, const std::string& state) {
+    const std::set<int> actual = visibleIds(window);
+    CHECK_TRUE(actual == expected, "controls shown " + state + ": " + describe(actual) + ", expected " + describe(expected));
+}
+
+// Waits for a control's text, which the program writes a moment after the input.
+std::wstring textSoon(HWND window, int id, const std::wstring& expected) {
+    std::wstring text;
+    for (int i = 0; i < 100; ++i) {
+        text = ControlText(window, id);
+        if (text == expected) break;
+        Sleep(10);
+    }
+    return text;
+}
+
+// Waits until `ready` holds, as a user waits to see the effect of an action.
+template <typename Condition>
+bool soon(Condition ready) {
+    for (int i = 0; i < 300; ++i) {
+        if (ready()) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// Chooses a list item with the mouse and waits until the list shows it chosen.
+void choose(HWND window, int list, int index) {
+    ClickListItem(window, list, index);
+    CHECK_TRUE(soon([&] { return ListSelection(window, list) == index; }),
+               "list " + std::to_string(list) + " shows item " + std::to_string(index) + " chosen");
+    Settle(window);
+}
+
+void typeInto(HWND window, int id, const std::wstring& text) {
+    Click(window, id);
+    CHECK_TRUE(soon([&] { return FocusedControlId(window) == id; }), "a click puts the focus in " + std::to_string(id));
+    // Replaces what is there, as a user selecting it all would.
+    PressKey(VK_HOME);
+    PressKey(VK_END, false, true);
+    Type(text);
+    CHECK_TRUE(soon([&] { return ControlText(window, id) == text; }), "typed " + narrow(text) + " into " + std::to_string(id));
+}
+
+HWND openCalculator(ProgramUnderTest& program, const Calculator& calculator) {
+    HWND main = program.MainWindow();
+    Activate(main);
+    ClickListItem(main, IDC_MOTION_LIST, calculator.motionIndex);
+    HWND window = program.WaitForWindow(calculator.title);
+    if (!CHECK_TRUE(window != nullptr, narrow(calculator.title) + " window opens")) return nullptr;
+    Activate(window);
+    CHECK_TRUE(!IsWindowEnabled(main), "the main window is disabled under the calculator");
+    checkVisible(window, calculator.opened, "on opening");
+    CHECK_TRUE(ListItems(window, calculator.analysis) == calculator.analyses, "analysis list in its order");
+    CHECK_EQ_TEXT(ListSelection(window, calculator.analysis), LB_ERR, "no analysis selected on opening");
+    CHECK_EQ_TEXT(ControlText(window, calculator.resultsTitle), std::wstring(), "empty title on opening");
+    return window;
+}
+
+void closeCalculator(ProgramUnderTest& program, const Calculator& calculator, HWND window, bool byEscape) {
+    Activate(window);
+    if (byEscape) PressKey(VK_ESCAPE);
+    else Click(window, IDCANCEL);
+    CHECK_TRUE(program.WaitForWindowGone(calculator.title), narrow(calculator.title) + " closes by " +
+                                                                (byEscape ? "Escape" : "\"Return\""));
+    HWND main = program.MainWindow();
+    CHECK_TRUE(IsWindowEnabled(main), "the main window is enabled again");
+    CHECK_TRUE((ListItems(main, IDC_MOTION_LIST) == std::vector<std::wstring>{L"Rotation", L"Translation"}),
+               "motion list refilled");
+    CHECK_EQ_TEXT(ListSelection(main, IDC_MOTION_LIST), LB_ERR, "motion list without selection");
+}
+
+void runExample(HWND window, const Example& example, bool byEnter) {
+    const Calculator& c = *example.calculator;
+    choose(window, c.analysis, example.analysis);
+    checkVisible(window, c.chosen, "after choosing an analysis");
+    CHECK_EQ_TEXT(ControlText(window, c.input1), kBlank, "input 1 blanked");
+    CHECK_EQ_TEXT(ControlText(window, c.results), kBlank, "results blanked");
+    choose(window, c.units1, example.unit1);
+    choose(window, c.units2, example.unit2);
+    typeInto(window, c.input1, example.input1);
+    typeInto(window, c.input2, example.input2);
+    if (byEnter) PressKey(VK_RETURN);
+    else Click(window, IDOK);
+
+    CHECK_EQ_TEXT(textSoon(window, c.input1, example.echo1), std::wstring(example.echo1), "echo of input 1");
+    CHECK_EQ_TEXT(ControlText(window, c.input2), std::wstring(example.echo2), "echo of input 2");
+    CHECK_EQ_TEXT(ControlText(window, c.resultsTitle), std::wstring(example.title), "results title");
+    const std::wstring results = ControlText(window, c.results);
+    if (example.results) CHECK_EQ_TEXT(results, std::wstring(example.results), "results");
+    else CHECK_TRUE(results.find(example.resultLine) != std::wstring::npos, "results hold " + narrow(example.resultLine) + ": " + narrow(results));
+    const bool failed = c.deflection && !example.deflection;
+    checkVisible(window, failed ? c.failed : c.succeeded, failed ? "after a failed Calculate" : "after Calculate");
+    if (c.deflection && example.deflection)
+        CHECK_EQ_TEXT(ControlText(window, c.deflection), std::wstring(example.deflection), "deflection");
+    CHECK_TRUE(GetForegroundWindow() == window, "Calculate keeps the window open");
+
+    // An edit: a digit typed at the end of input 2.
+    typeInto(window, c.input2, L"2");
+    checkVisible(window, c.edited, "after an edit");
+    CHECK_EQ_TEXT(textSoon(window, c.results, kBlank), kBlank, "results blanked by an edit");
+}
+
+// ---- Tab order ----
+
+void checkTabCycle(HWND window, const std::vector<int>& cycle, const std::string& where) {
+    Activate(window);
+    std::vector<int> seen{FocusedControlId(window)};
+    for (size_t i = 0; i < cycle.size(); ++i) {
+        PressKey(VK_TAB);
+        seen.push_back(FocusedControlId(window));
+    }
+    size_t start = 0;
+    while (start < cycle.size() && cycle[start] != seen[0]) ++start;
+    bool same = start < cycle.size();
+    for (size_t i = 0; same && i < seen.size(); ++i) same = seen[i] == cycle[(start + i) % cycle.size()];
+    std::string order;
+    for (int id : seen) order += std::to_string(id) + " ";
+    CHECK_TRUE(same, "Tab order in " + where + ": " + order);
+}
+
+// ---- The About box ----
+
+enum class WayIn { VisitButton, EnterOnButton, EnterInList, SystemMenu };
+enum class WayOut { ReturnButton, Enter, Escape, CloseBox };
+
+int openedCount(const std::wstring& file) {
+    std::ifstream in{std::filesystem::path(file)};
+    int lines = 0;
+    for (std::string line; std::getline(in, line);)
+        if (line.find("https://resonix.example.org/") != std::string::npos) ++lines;
+    return lines;
+}
+
+bool waitForOpened(const std::wstring& file, int count) {
+    for (int i = 0; i < 2000; ++i) {
+        if (openedCount(file) >= count) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+void aboutBox(const GuiOptions& options, WayIn in, WayOut out, const std::string& name, bool followLink) {
+    check::BeginCase("About box: " + name);
+    ProgramUnderTest program(options.exePath);
+    if (!CHECK_TRUE(program.Start(), "resonix starts")) return;
+    HWND main = program.MainWindow();
+    Activate(main);
+    switch (in) {
+    case WayIn::VisitButton: Click(main, IDOK); break;
+    case WayIn::EnterOnButton: PressKey(VK_RETURN); break;
+    case WayIn::EnterInList:
+        PressKey(VK_TAB);
+        PressKey(VK_TAB);
+        CHECK_EQ_TEXT(FocusedControlId(main), IDC_MOTION_LIST, "focus in the motion list");
+        PressKey(VK_RETURN);
+        break;
+    case WayIn::SystemMenu:
+        // Alt+Space opens the system menu; its last entry is "&About resonix...".
+        // (Its mnemonic would do on Windows; Wine's menu has an "About Wine" before it.)
+        PressKey(VK_SPACE, true);
+        PressKey(VK_UP);
+        PressKey(VK_RETURN);
+        break;
+    }
+    HWND about = program.WaitForWindow(L"About resonix");
+    if (!CHECK_TRUE(about != nullptr, "the About box opens")) return;
+    Activate(about);
+    CHECK_TRUE(!IsWindowEnabled(main), "the main window is disabled under the About box");
+    CHECK_EQ_TEXT(FocusedControlId(about), IDOK, "focus on \"Return\"");
+    CHECK_EQ_TEXT(ControlText(about, IDOK), std::wstring(L"Return"), "the button");
+    CHECK_TRUE(visibleIds(about) == (std::set<int>{IDOK, IDC_WEBLINK}), "the button and the link show");
+
+    if (followLink) {
+        const int before = openedCount(options.openedFile);
+        Click(about, IDC_WEBLINK);
+        CHECK_TRUE(waitForOpened(options.openedFile, before + 1), "a click on the link opens its address");
+        Activate(about);
+        checkTabCycle(about, {IDOK, IDC_WEBLINK}, "the About box");
+        if (FocusedControlId(about) != IDC_WEBLINK) PressKey(VK_TAB);
+        CHECK_EQ_TEXT(FocusedControlId(about), IDC_WEBLINK, "the link is a tab stop");
+        PressKey(VK_RETURN);
+        CHECK_TRUE(waitForOpened(options.openedFile, before + 2), "Enter on the link opens its address");
+        PressKey(VK_SPACE);
+        CHECK_TRUE(waitForOpened(options.openedFile, before + 3), "Space on the link opens its address");
+        CHECK_TRUE(program.FindWindowNow(L"About resonix") == about, "the box stays open after the link");
+        PressKey(VK_TAB);  // back to "Return" for the ways out that need it
+    }
+
+    Activate(about);
+    switch (out) {
+    case WayOut::ReturnButton: Click(about, IDOK); break;
+    case WayOut::Enter: PressKey(VK_RETURN); break;
+    case WayOut::Escape: PressKey(VK_ESCAPE); break;
+    case WayOut::CloseBox: CHECK_TRUE(ClickCloseBox(about), "the About box has a close box"); break;
+    }
+    CHECK_TRUE(program.WaitForWindowGone(L"About resonix"), "the About box closes");
+    CHECK_TRUE(program.FindWindowNow(kMainTitle) == main, "the main window stays open");
+    CHECK_TRUE(IsWindowEnabled(main), "the main window is enabled again");
+}
+
+// ---- The main window ----
+
+void mainWindowAndCalculators(const GuiOptions& options) {
+    check::BeginCase("main window, calculators, worked examples");
+    ProgramUnderTest program(options.exePath);
+    if (!CHECK_TRUE(program.Start(), "resonix starts")) return;
+    HWND main = program.MainWindow();
+    Activate(main);
+    CHECK_TRUE((ListItems(main, IDC_MOTION_LIST) == std::vector<std::wstring>{L"Rotation", L"Translation"}),
+               "motion list: Rotation above Translation");
+    CHECK_EQ_TEXT(ListSelection(main, IDC_MOTION_LIST), LB_ERR, "nothing selected at start");
+    CHECK_EQ_TEXT(FocusedControlId(main), IDOK, "focus on \"Visit Web Site\" at start");
+    CHECK_EQ_TEXT(ControlText(main, IDOK), std::wstring(L"Visit Web Site"), "default button");
+    CHECK_EQ_TEXT(ControlText(main, IDCANCEL), std::wstring(L"Exit"), "exit button");
+    checkTabCycle(main, {IDOK, IDCANCEL, IDC_MOTION_LIST}, "the main window");
+
+    size_t row = 0;
+    bool byEscape = false;
+    while (row < std::size(kExamples)) {
+        const Calculator& calculator = *kExamples[row].calculator;
+        check::BeginCase(std::string("worked examples of ") + narrow(calculator.title));
+        HWND window = openCalculator(program, calculator);
+        if (!window) return;
+        for (; row < std::size(kExamples) && kExamples[row].calculator == &calculator; ++row) {
+            check::BeginCase(std::string(narrow(calculator.title)) + " example " + std::to_string(row + 1) + " (" +
+                             narrow(kExamples[row].input1) + ", " + narrow(kExamples[row].input2) + ")");
+            runExample(window, kExamples[row], row % 2 == 1);
+        }
+        if (&calculator == &kTranslation) {
+            // Calculate once more, then every control of the window in template order.
+            Click(window, IDOK);
+            checkTabCycle(window,
+                          {IDOK, IDCANCEL, IDC_TRA_ANALYSIS, IDC_TRA_INPUT1_LABEL, IDC_TRA_INPUT2_LABEL, IDC_TRA_INPUT1,
+                           IDC_TRA_INPUT2, IDC_TRA_UNITS1, IDC_TRA_UNITS2, IDC_TRA_RESULTS, IDC_TRA_RESULTS_TITLE,
+                           IDC_TRA_DEFLECTION},
+                          "the Translation window after Calculate");
+        }
+        closeCalculator(program, calculator, window, byEscape);
+        byEscape = !byEscape;
+    }
+
+    check::BeginCase("a calculator opened again starts afresh");
+    HWND again = openCalculator(program, kTranslation);
+    if (again) closeCalculator(program, kTranslation, again, true);
+}
+
+void waysToEnd(const GuiOptions& options) {
+    enum class Way { ExitButton, Escape, CloseBox };
+    const struct {
+        Way way;
+        const char* name;
+    } ways[] = {{Way::ExitButton, "\"Exit\""}, {Way::Escape, "Escape"}, {Way::CloseBox, "the close box"}};
+    for (const auto& end : ways) {
+        check::BeginCase(std::string("the program ends by ") + end.name);
+        ProgramUnderTest program(options.exePath);
+        if (!CHECK_TRUE(program.Start(), "resonix starts")) continue;
+        HWND main = program.MainWindow();
+        Activate(main);
+        switch (end.way) {
+        case Way::ExitButton: Click(main, IDCANCEL); break;
+        case Way::Escape: PressKey(VK_ESCAPE); break;
+        case Way::CloseBox: CHECK_TRUE(ClickCloseBox(main), "the main window has a close box"); break;
+        }
+        CHECK_TRUE(program.WaitForExit(), "the program ends");
+    }
+}
+
+}  // namespace
+
+void RunGuiCases(const GuiOptions& options) {
+    mainWindowAndCalculators(options);
+    aboutBox(options, WayIn::VisitButton, WayOut::ReturnButton, "\"Visit Web Site\", then \"Return\"", true);
+    aboutBox(options, WayIn::EnterOnButton, WayOut::Enter, "Enter on \"Visit Web Site\", then Enter", false);
+    aboutBox(options, WayIn::EnterInList, WayOut::CloseBox, "Enter in the motion list, then the close box", false);
+    aboutBox(options, WayIn::SystemMenu, WayOut::Escape, "the system menu's About entry, then Escape", false);
+    waysToEnd(options);
+}
+
+int SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix) {
+    int failures = 0;
+    auto save = [&](HWND window, const wchar_t* name) {
+        const std::wstring path = folder + L"\\windows-" + name + L"-" + suffix + L".png";
+        if (!window || !SaveWindowPicture(window, path)) {
+            ++failures;
+            std::printf("picture %s not saved\n", narrow(path).c_str());
+        }
+    };
+    ProgramUnderTest program(exePath);
+    if (!program.Start()) return 4;
+    HWND main = program.MainWindow();
+    Activate(main);
+    save(main, L"main");
+    Click(main, IDOK);
+    HWND about = program.WaitForWindow(L"About resonix");
+    if (about) Activate(about);
+    save(about, L"about");
+    if (about) PressKey(VK_ESCAPE);
+    program.WaitForWindowGone(L"About resonix");
+    for (const Example* example : {&kExamples[0], &kExamples[4]}) {
+        const Calculator& c = *example->calculator;
+        Activate(main);
+        ClickListItem(main, IDC_MOTION_LIST, c.motionIndex);
+        HWND window = program.WaitForWindow(c.title);
+        if (!window) {
+            ++failures;
+            continue;
+        }
+        Activate(window);
+        choose(window, c.analysis, example->analysis);
+        choose(window, c.units1, example->unit1);
+        choose(window, c.units2, example->unit2);
+        typeInto(window, c.input1, example->input1);
+        typeInto(window, c.input2, example->input2);
+        Click(window, IDOK);
+        textSoon(window, c.input1, example->echo1);
+        save(window, &c == &kTranslation ? L"translation" : L"rotation");
+        PressKey(VK_ESCAPE);
+        program.WaitForWindowGone(c.title);
+    }
+    return failures;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// The GUI cases: each starts resonix.exe afresh and drives it as a user.
+
+#include <string>
+
+struct GuiOptions {
+    std::wstring exePath;
+    std::wstring openedFile;  // where the fake browser records the addresses it is given
+};
+
+void RunGuiCases(const GuiOptions& options);
+
+// Opens every window and saves a picture of each into `folder`, named
+// windows-<window>-<suffix>.png. Returns the number of pictures that failed.
+int SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix);

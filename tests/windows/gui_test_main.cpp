@@ -1,0 +1,27 @@
+// Drives resonix.exe from outside, as a user does, and checks what its
+// windows show; or saves a picture of each window.
+//
+//   resonix_gui_test.exe RESONIX_EXE OPENED_FILE            the GUI cases; OPENED_FILE is
+//                                                           where opened_address_recorder writes
+//   resonix_gui_test.exe --pictures RESONIX_EXE FOLDER SUFFIX
+
+#include "tests/windows/check.h"
+#include "tests/windows/gui_cases.h"
+
+#include <cstdio>
+#include <string>
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"--pictures" && argc == 5) {
+        const int failures = SavePictures(argv[2], argv[3], argv[4]);
+        std::printf("%d pictures failed\n", failures);
+        return failures == 0 ? 0 : 1;
+    }
+    if (argc == 3 && mode.rfind(L"--", 0) != 0) {
+        RunGuiCases(GuiOptions{argv[1], argv[2]});
+        return check::Finish();
+    }
+    std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE | --pictures RESONIX_EXE FOLDER SUFFIX\n");
+    return 2;
+}

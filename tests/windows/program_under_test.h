@@ -1,0 +1,39 @@
+#pragma once
+
+// resonix.exe as a process of its own: started, its windows found by title,
+// ended. Everything the tests know of it comes through its windows.
+
+#include <windows.h>
+
+#include <string>
+
+class ProgramUnderTest {
+public:
+    explicit ProgramUnderTest(std::wstring exePath);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    // Starts the program and waits for its main window; false if it does not come.
+    bool Start();
+    // The program's visible top-level window with this title, waiting up to
+    // `timeoutMs` for it; nullptr if none comes.
+    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 5000) const;
+    // Whether the window with this title is gone within `timeoutMs`.
+    bool WaitForWindowGone(const std::wstring& title, DWORD timeoutMs = 5000) const;
+    // The program's visible top-level window with this title now, or nullptr.
+    HWND FindWindowNow(const std::wstring& title) const;
+    // Whether the process ends by itself within `timeoutMs`.
+    bool WaitForExit(DWORD timeoutMs = 5000) const;
+    // Ends the process if it is still running.
+    void Stop();
+
+    HWND MainWindow() const { return mainWindow_; }
+
+private:
+    std::wstring exePath_;
+    PROCESS_INFORMATION info_{};
+    HWND mainWindow_ = nullptr;
+};
+
+extern const wchar_t* const kMainTitle;

@@ -1,0 +1,11 @@
+#pragma once
+
+// Pictures of windows as they are on the screen.
+
+#include <windows.h>
+
+#include <string>
+
+// Saves what the screen shows of the top-level window, frame included, as a
+// PNG file. False if it cannot.
+bool SaveWindowPicture(HWND topLevel, const std::wstring& path);

@@ -1,0 +1,65 @@
+#include "tests/windows/window_reading.h"
+
+namespace {
+
+constexpr UINT kReplyTimeoutMs = 5000;
+
+LRESULT ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+BOOL CALLBACK collectVisible(HWND child, LPARAM context) {
+    if (IsWindowVisible(child)) reinterpret_cast<std::set<int>*>(context)->insert(GetDlgCtrlID(child));
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring ControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return L"<no control " + std::to_wstring(id) + L">";
+    const auto length = ask(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied = ask(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::vector<std::wstring> ListItems(HWND dialog, int id) {
+    HWND list = GetDlgItem(dialog, id);
+    std::vector<std::wstring> items;
+    const auto count = ask(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(ask(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        const auto copied = ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ListSelection(HWND dialog, int id) { return static_cast<int>(ask(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0)); }
+
+std::set<int> VisibleControlIds(HWND dialog) {
+    std::set<int> ids;
+    EnumChildWindows(dialog, &collectVisible, reinterpret_cast<LPARAM>(&ids));
+    return ids;
+}
+
+int FocusedControlId(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 0;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+void Settle(HWND window) {
+    // Each round trip returns only once the thread is back in its message
+    // loop, so a few of them let it take in the input queued before.
+    for (int round = 0; round < 4; ++round) {
+        ask(window, WM_NULL, 0, 0);
+        Sleep(15);
+    }
+}
