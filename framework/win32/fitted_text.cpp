@@ -1,8 +1,10 @@
 #include "framework/win32/fitted_text.h"
 
 #include <cstdlib>
+#include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace fitted_text {
@@ -36,12 +38,33 @@ LOGFONTW normalFont(HWND control) {
     return font;
 }
 
-// Fonts by face and height, made once: a handful for the program's life.
+// Fonts by face, height and width, made once: a handful for the program's life.
 HFONT fontOf(const LOGFONTW& font) {
-    static std::map<std::pair<std::wstring, LONG>, HFONT> fonts;
-    HFONT& made = fonts[{font.lfFaceName, font.lfHeight}];
+    static std::map<std::tuple<std::wstring, LONG, LONG>, HFONT> fonts;
+    HFONT& made = fonts[{font.lfFaceName, font.lfHeight, font.lfWidth}];
     if (!made) made = CreateFontIndirectW(&font);
     return made;
+}
+
+void useFont(HWND control, HFONT font) {
+    // Measured in the font, so set it first: an edit's formatting rectangle
+    // follows its font's margins.
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+std::size_t longestLineLength(const std::wstring& text) {
+    std::size_t longest = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == L'\r') --stop;
+        longest = std::max(longest, stop - start);
+        start = end + 1;
+    }
+    return longest;
 }
 
 int widestLine(HWND control, HFONT font, const std::wstring& text) {
@@ -86,16 +109,22 @@ void Fit(HWND control) {
     LOGFONTW font = normalFont(control);
     const LONG normal = std::abs(font.lfHeight);
     const LONG sign = font.lfHeight < 0 ? -1 : 1;
-    HFONT chosen = nullptr;
     for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestShare + 0.5) && height > 0; --height) {
         font.lfHeight = sign * height;
-        chosen = fontOf(font);
-        // Measured in the font, so set it first: an edit's formatting
-        // rectangle follows its font's margins.
-        if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != chosen) {
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
-        }
-        if (widestLine(control, chosen, text) <= room(control)) return;
+        useFont(control, fontOf(font));
+        if (widestLine(control, fontOf(font), text) <= room(control)) return;
+    }
+    // A results field whose lines still do not fit keeps its fixed pitch, so
+    // that its columns stay lined up, at the width of glyph that fits them:
+    // the fixed-pitch fonts are wider than the dialog font its field is
+    // sized for.
+    const std::size_t characters = longestLineLength(text);
+    if (!isResultsField(control) || characters == 0) return;
+    font.lfWidth = std::max<LONG>(1, room(control) / static_cast<LONG>(characters));
+    while (font.lfWidth > 1) {
+        useFont(control, fontOf(font));
+        if (widestLine(control, fontOf(font), text) <= room(control)) return;
+        --font.lfWidth;
     }
 }
 

@@ -10,7 +10,8 @@ namespace fitted_text {
 // Whether `control` is one of those.
 bool IsFitted(HWND control);
 // Sets its font to the largest size, from its normal one down to 85% of it,
-// that shows its widest line whole (the smallest when none does).
+// that shows its widest line whole; a results field whose lines do not fit
+// even then keeps the smallest size with narrower glyphs.
 void Fit(HWND control);
 
 }  // namespace fitted_text
