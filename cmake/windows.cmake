@@ -12,6 +12,7 @@ target_link_libraries(resonix_weblink PUBLIC resonix_framework)
 # The class library, and its seam over Windows (framework/win32/).
 add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
   framework/win32/accessible_names.cpp
+  framework/win32/control_kind.cpp
   framework/win32/dialog_template_builder.cpp
   framework/win32/first_paint_report.cpp
   framework/win32/fitted_text.cpp

@@ -10,6 +10,8 @@
 #include <limits>
 #include <vector>
 
+#include "framework/win32/control_kind.h"
+
 namespace accessible {
 
 namespace {
@@ -28,22 +30,16 @@ IAccPropServices* services() {
     return service;
 }
 
-std::wstring className(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
+using control_kind::IsEdit;
+using control_kind::IsStatic;
+using control_kind::Style;
 
-LONG style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
-
-bool isEdit(HWND window) { return _wcsicmp(className(window).c_str(), L"EDIT") == 0; }
-
-bool isInput(HWND window) { return isEdit(window) && !(style(window) & (ES_READONLY | ES_MULTILINE)); }
+bool isInput(HWND window) { return IsEdit(window) && !(Style(window) & (ES_READONLY | ES_MULTILINE)); }
 
 // A caption: a single-line read-only edit or a text label.
 bool isCaption(HWND window) {
-    if (isEdit(window)) return (style(window) & ES_READONLY) && !(style(window) & ES_MULTILINE);
-    return _wcsicmp(className(window).c_str(), L"STATIC") == 0 && (style(window) & SS_TYPEMASK) <= SS_RIGHT;
+    if (IsEdit(window)) return (Style(window) & ES_READONLY) && !(Style(window) & ES_MULTILINE);
+    return IsStatic(window) && (Style(window) & SS_TYPEMASK) <= SS_RIGHT;
 }
 
 RECT rectIn(HWND dialog, HWND control) {

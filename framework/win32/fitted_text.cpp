@@ -1,11 +1,13 @@
 #include "framework/win32/fitted_text.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <tuple>
 #include <utility>
+
+#include "framework/win32/control_kind.h"
 
 namespace fitted_text {
 
@@ -13,17 +15,11 @@ namespace {
 
 constexpr double kSmallestShare = 0.85;
 
-std::wstring className(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
+using control_kind::IsEdit;
+using control_kind::IsStatic;
+using control_kind::Style;
 
-LONG style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
-
-bool isEdit(HWND window) { return _wcsicmp(className(window).c_str(), L"EDIT") == 0; }
-
-bool isResultsField(HWND window) { return isEdit(window) && (style(window) & ES_MULTILINE) && (style(window) & ES_READONLY); }
+bool isResultsField(HWND window) { return IsEdit(window) && (Style(window) & ES_MULTILINE) && (Style(window) & ES_READONLY); }
 
 // The font the control shows in at its normal size: the dialog's, and for
 // the results fields, whose columns must line up, a fixed-pitch one as tall.
@@ -89,7 +85,7 @@ int widestLine(HWND control, HFONT font, const std::wstring& text) {
 // The width the text has: an edit's formatting rectangle, a label's client area.
 int room(HWND control) {
     RECT rect{};
-    if (isEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    if (IsEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
     else GetClientRect(control, &rect);
     return rect.right - rect.left;
 }
@@ -97,9 +93,9 @@ int room(HWND control) {
 }  // namespace
 
 bool IsFitted(HWND control) {
-    if (isEdit(control)) return (style(control) & ES_READONLY) != 0;
-    if (_wcsicmp(className(control).c_str(), L"STATIC") != 0) return false;
-    const LONG type = style(control) & SS_TYPEMASK;
+    if (IsEdit(control)) return (Style(control) & ES_READONLY) != 0;
+    if (!IsStatic(control)) return false;
+    const LONG type = Style(control) & SS_TYPEMASK;
     return type == SS_LEFTNOWORDWRAP;
 }
 
