@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program on Linux: resonix.exe and the window-free
-# tests, with Debian's mingw-w64 (cmake/mingw-w64-x86_64.toolchain.cmake).
+# Cross-builds the Windows program on Linux: resonix.exe, the window-free
+# tests, with Debian's mingw-w64 (cmake/mingw-w64-x86_64.toolchain.cmake),
+# and the installer (scripts/windows_package.sh).
 #
 #   scripts/windows_build.sh [BUILD-DIR]     default build/windows
 #
@@ -16,3 +17,5 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.toolchain.c
   -DCMAKE_BUILD_TYPE=Release -DRESONIX_WERROR="${RESONIX_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 echo "built $build/resonix.exe ($(stat -c %s "$build/resonix.exe") bytes)"
+scripts/windows_package.sh "$build" >/dev/null
+echo "built $(ls "$build"/resonix-*-x64.msi)"
