@@ -17,5 +17,4 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.toolchain.c
   -DCMAKE_BUILD_TYPE=Release -DRESONIX_WERROR="${RESONIX_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 echo "built $build/resonix.exe ($(stat -c %s "$build/resonix.exe") bytes)"
-scripts/windows_package.sh "$build" >/dev/null
-echo "built $(ls "$build"/resonix-*-x64.msi)"
+echo "built $(scripts/windows_package.sh "$build" | tail -1)"
