@@ -6,7 +6,8 @@
 # Installs what is missing, cross-builds resonix.exe and the window-free
 # tests (scripts/windows_build.sh), checks that the exe needs only Windows'
 # own DLLs and stays under 1 MiB, runs the tests through Wine, drives the real
-# program from outside under Wine and Xvfb (tests/windows/), saves a picture
+# program from outside under Wine and Xvfb (tests/windows/), random inputs
+# among the rest, whose texts must be the Linux build's, saves a picture
 # of every window at 96 and 144 dots per inch, makes the MSI, installs it
 # silently, starts the installed program to its first paint, upgrades it with
 # a later version and uninstalls it. Wine runs in a prefix of its own inside
@@ -74,6 +75,16 @@ cmake -S tests/windows -B "$build/gui-tests" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/
   -DCMAKE_BUILD_TYPE=Release -DRESONIX_WERROR="$werror" >/dev/null
 cmake --build "$build/gui-tests" -j"$(nproc)"
 
+step "work out the Linux build's texts for random inputs"
+# The Windows program must show, for any input, what the Linux program shows:
+# random Calculates, with the texts the Linux build gives them.
+linux="$build/linux-texts"
+seed="${RESONIX_TEXTS_SEED:-$(( $(date +%s) % 100000 ))}"
+cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=Release -DRESONIX_BUILD_TESTS=OFF -DRESONIX_WERROR="$werror" >/dev/null
+cmake --build "$linux" --target resonix_texts_on_linux -j"$(nproc)" >/dev/null
+"$linux/resonix_texts_on_linux" "$seed" 12 >"$build/linux-texts.tsv"
+echo "random inputs from seed $seed (RESONIX_TEXTS_SEED=$seed repeats them)"
+
 step "start Wine"
 . scripts/windows_wine.sh
 trap wine_end EXIT
@@ -93,7 +104,8 @@ for scheme in http https; do
   wine reg add "HKLM\\Software\\Classes\\$scheme\\shell\\open\\command" /ve \
     /d "\"$recorder\" \"$(winpath "$opened")\" \"%1\"" /f >/dev/null 2>&1
 done
-timeout 240 wine "$build/gui-tests/resonix_gui_test.exe" "$(winpath "$exe")" "$(winpath "$opened")" ||
+timeout 300 wine "$build/gui-tests/resonix_gui_test.exe" "$(winpath "$exe")" "$(winpath "$opened")" \
+  "$(winpath "$build/linux-texts.tsv")" ||
   suite_failed "the GUI tests (status $?)"
 
 step "save pictures of every window at 96 and 144 dpi"

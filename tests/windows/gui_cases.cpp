@@ -302,9 +302,70 @@ void waysToEnd(const GuiOptions& options) {
     }
 }
 
+// ---- The same texts as the Linux build, for random inputs ----
+
+std::wstring unescaped(const std::string& field) {
+    std::wstring text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size()) {
+            const char next = field[++i];
+            text += next == 'r' ? L'\r' : next == 'n' ? L'\n' : static_cast<wchar_t>(next);
+        } else {
+            text += static_cast<wchar_t>(static_cast<unsigned char>(field[i]));
+        }
+    }
+    return text;
+}
+
+std::vector<std::wstring> fieldsOf(const std::string& line) {
+    std::vector<std::wstring> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(unescaped(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+// Each line a Calculate: what the user chooses and types, and what the
+// window then shows on Linux. Lines of one calculator run in one opening.
+void sameTextsAsLinux(const GuiOptions& options) {
+    check::BeginCase("the texts of the Linux build, for random inputs");
+    std::ifstream in{std::filesystem::path(options.linuxTexts)};
+    std::vector<std::vector<std::wstring>> cases;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) cases.push_back(fieldsOf(line));
+    if (!CHECK_TRUE(!cases.empty(), "cases read from " + narrow(options.linuxTexts))) return;
+    ProgramUnderTest program(options.exePath);
+    if (!CHECK_TRUE(program.Start(), "resonix starts")) return;
+    for (std::size_t row = 0; row < cases.size();) {
+        if (!CHECK_EQ_TEXT(cases[row].size(), std::size_t{11}, "fields of case " + std::to_string(row + 1))) return;
+        const Calculator& c = cases[row][0] == L"T" ? kTranslation : kRotation;
+        HWND window = openCalculator(program, c);
+        if (!window) return;
+        for (; row < cases.size() && cases[row].size() == 11 && (cases[row][0] == L"T") == (&c == &kTranslation); ++row) {
+            const std::vector<std::wstring>& f = cases[row];
+            check::BeginCase(narrow(c.title) + " random case " + std::to_string(row + 1) + " (" + narrow(f[4]) + ", " + narrow(f[5]) + ")");
+            choose(window, c.analysis, std::stoi(f[1]));
+            choose(window, c.units1, std::stoi(f[2]));
+            choose(window, c.units2, std::stoi(f[3]));
+            typeInto(window, c.input1, f[4]);
+            typeInto(window, c.input2, f[5]);
+            Click(window, IDOK);
+            CHECK_EQ_TEXT(textSoon(window, c.input1, f[6]), f[6], "echo of input 1");
+            CHECK_EQ_TEXT(textSoon(window, c.input2, f[7]), f[7], "echo of input 2");
+            CHECK_EQ_TEXT(textSoon(window, c.resultsTitle, f[8]), f[8], "results title");
+            CHECK_EQ_TEXT(textSoon(window, c.results, f[9]), f[9], "results");
+            if (c.deflection && f[10] != L"-") CHECK_EQ_TEXT(ControlText(window, c.deflection), f[10], "deflection");
+        }
+        closeCalculator(program, c, window, false);
+    }
+}
+
 }  // namespace
 
 void RunGuiCases(const GuiOptions& options) {
+    if (!options.linuxTexts.empty()) sameTextsAsLinux(options);
     mainWindowAndCalculators(options);
     aboutBox(options, WayIn::VisitButton, WayOut::ReturnButton, "\"Visit Web Site\", then \"Return\"", true);
     aboutBox(options, WayIn::EnterOnButton, WayOut::Enter, "Enter on \"Visit Web Site\", then Enter", false);

@@ -7,6 +7,7 @@
 struct GuiOptions {
     std::wstring exePath;
     std::wstring openedFile;  // where the fake browser records the addresses it is given
+    std::wstring linuxTexts;  // what the Linux build shows for random inputs (texts_on_linux.cpp); may be empty
 };
 
 void RunGuiCases(const GuiOptions& options);

@@ -1,8 +1,10 @@
 // Drives resonix.exe from outside, as a user does, and checks what its
 // windows show; or saves a picture of each window.
 //
-//   resonix_gui_test.exe RESONIX_EXE OPENED_FILE            the GUI cases; OPENED_FILE is
-//                                                           where opened_address_recorder writes
+//   resonix_gui_test.exe RESONIX_EXE OPENED_FILE [LINUX_TEXTS]
+//                                    the GUI cases; OPENED_FILE is where opened_address_recorder
+//                                    writes, LINUX_TEXTS what the Linux build shows for random
+//                                    inputs (resonix_texts_on_linux), checked first
 //   resonix_gui_test.exe --pictures RESONIX_EXE FOLDER SUFFIX
 
 #include "tests/windows/check.h"
@@ -18,10 +20,10 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%d pictures failed\n", failures);
         return failures == 0 ? 0 : 1;
     }
-    if (argc == 3 && mode.rfind(L"--", 0) != 0) {
-        RunGuiCases(GuiOptions{argv[1], argv[2]});
+    if ((argc == 3 || argc == 4) && mode.rfind(L"--", 0) != 0) {
+        RunGuiCases(GuiOptions{argv[1], argv[2], argc == 4 ? argv[3] : L""});
         return check::Finish();
     }
-    std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE | --pictures RESONIX_EXE FOLDER SUFFIX\n");
+    std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE [LINUX_TEXTS] | --pictures RESONIX_EXE FOLDER SUFFIX\n");
     return 2;
 }
