@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Renders the installed icon's PNG sizes into packaging/icons/. The 16 and 32
-# pixel ones are the program's own pixel pictures from res/program_icon.cpp,
-# pixel for pixel; the larger ones are the hand-drawn scalable icon, so that
-# they stay sharp instead of growing blocky. Needs rsvg-convert (librsvg2-bin).
-# Run it after changing either picture, and commit what it writes.
+# Renders the installed icon's PNG sizes into packaging/icons/, and the
+# Windows program's icon, res/windows/resonix.ico, from the same pictures. The
+# 16 and 32 pixel ones are the program's own pixel pictures from
+# res/program_icon.cpp, pixel for pixel; the larger ones (and the .ico's 24
+# pixels) are the hand-drawn scalable icon, so that they stay sharp instead of
+# growing blocky. Needs rsvg-convert (librsvg2-bin). Run it after changing
+# either picture, and commit what it writes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -48,3 +50,8 @@ for size in 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" "$icons/$name.svg" -o "$icons/${size}x$size/$name.png"
 done
 ls -l "$icons"/*/"$name.png"
+
+rsvg-convert -w 24 -h 24 "$icons/$name.svg" -o "$work/24.png"
+python3 scripts/pack_windows_icon.py res/windows/resonix.ico \
+  "$icons/16x16/$name.png" "$work/24.png" "$icons/32x32/$name.png" "$icons/48x48/$name.png" "$icons/256x256/$name.png"
+ls -l res/windows/resonix.ico

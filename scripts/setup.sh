@@ -14,7 +14,7 @@ packages+=(dpkg-dev file desktop-file-utils appstream)
 
 for group in "$@"; do
   case "$group" in
-    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine msitools wixl librsvg2-bin imagemagick) ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine msitools wixl) ;;
     orca) packages+=(orca dbus-x11 at-spi2-core xdotool) ;;
     wayland) packages+=(weston qt6-wayland) ;;
     *) echo "setup: no such group: $group" >&2; exit 2 ;;

@@ -95,7 +95,17 @@ void open(HWND window) {
     ShellExecuteW(window, L"open", Utf16(state->properties.url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-COLORREF linkColour(COLORREF background);
+double luminance(COLORREF colour) {
+    return (0.299 * GetRValue(colour) + 0.587 * GetGValue(colour) + 0.114 * GetBValue(colour)) / 255.0;
+}
+
+// The desktop's link (hot-tracking) colour; the usual link blue where a
+// theme sets that too close to the background to read (as Wine's does).
+COLORREF linkColour(COLORREF background) {
+    const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
+    constexpr double kLeastContrast = 0.3;
+    return std::abs(luminance(hot) - luminance(background)) >= kLeastContrast ? hot : RGB(0x00, 0x66, 0xCC);
+}
 
 void paint(HWND window) {
     PAINTSTRUCT paint;
@@ -126,18 +136,6 @@ void paint(HWND window) {
     EndPaint(window, &paint);
 }
 
-double luminance(COLORREF colour) {
-    return (0.299 * GetRValue(colour) + 0.587 * GetGValue(colour) + 0.114 * GetBValue(colour)) / 255.0;
-}
-
-// The desktop's link (hot-tracking) colour; the usual link blue where a
-// theme sets that too close to the background to read (as Wine's does).
-COLORREF linkColour(COLORREF background) {
-    const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
-    constexpr double kLeastContrast = 0.3;
-    return std::abs(luminance(hot) - luminance(background)) >= kLeastContrast ? hot : RGB(0x00, 0x66, 0xCC);
-}
-
 bool isOpeningKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
 
 LRESULT CALLBACK linkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -160,9 +158,6 @@ LRESULT CALLBACK linkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_KILLFOCUS:
         InvalidateRect(window, nullptr, TRUE);
         return 0;
-    case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
-        return TRUE;
     case WM_GETDLGCODE: {
         // Enter and Space are the link's own while it has the focus.
         const auto* pending = reinterpret_cast<const MSG*>(lParam);
@@ -187,6 +182,7 @@ void InstallWebLinkControl() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &linkProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
+    // The pointing hand, which the default processing of WM_SETCURSOR shows.
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassW(&windowClass);

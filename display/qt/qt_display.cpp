@@ -11,9 +11,9 @@
 #include "display/qt/accessible_roles.h"
 #include "display/qt/base_units.h"
 #include "display/qt/dialog_view.h"
-#include "display/qt/first_paint_report.h"
 #include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"
+#include "windowing/first_paint_report.h"
 #include "windowing/window_system.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <clocale>
 
-#include "display/qt/first_paint_report.h"
 #include "display/qt/qt_display.h"
+#include "windowing/first_paint_report.h"
 #include "windowing/window_system.h"
 
 struct QtSession::Impl {

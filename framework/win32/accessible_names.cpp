@@ -49,12 +49,6 @@ RECT rectIn(HWND dialog, HWND control) {
     return rect;
 }
 
-std::wstring text(HWND window) {
-    std::wstring value(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    value.resize(static_cast<std::size_t>(GetWindowTextW(window, value.data(), static_cast<int>(value.size()))));
-    return value;
-}
-
 // The caption nearest above `input` that overlaps it sideways.
 HWND captionOf(HWND dialog, HWND input, const std::vector<HWND>& children) {
     const RECT r = rectIn(dialog, input);
@@ -83,7 +77,7 @@ void NameInputsByCaptions(HWND dialog) {
     for (HWND input : children) {
         if (!isInput(input)) continue;
         if (HWND caption = captionOf(dialog, input, children)) {
-            service->SetHwndPropStr(input, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, text(caption).c_str());
+            service->SetHwndPropStr(input, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, control_kind::Text(caption).c_str());
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "framework/win32/control_kind.h"
 
-#include <string>
-
 namespace control_kind {
 
 namespace {
@@ -19,5 +17,11 @@ bool IsEdit(HWND window) { return hasClass(window, L"EDIT"); }
 bool IsStatic(HWND window) { return hasClass(window, L"STATIC"); }
 
 LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+
+std::wstring Text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 }  // namespace control_kind

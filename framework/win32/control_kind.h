@@ -2,11 +2,15 @@
 
 #include "windowing/win32_types.h"
 
-// What kind of standard control a window is, read from its class and style.
+#include <string>
+
+// What kind of standard control a window is, read from its class and style,
+// and the text it holds.
 namespace control_kind {
 
 bool IsEdit(HWND window);
 bool IsStatic(HWND window);
 LONG Style(HWND window);
+std::wstring Text(HWND window);
 
 }  // namespace control_kind

@@ -100,8 +100,7 @@ bool IsFitted(HWND control) {
 }
 
 void Fit(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = control_kind::Text(control);
     LOGFONTW font = normalFont(control);
     const LONG normal = std::abs(font.lfHeight);
     const LONG sign = font.lfHeight < 0 ? -1 : 1;

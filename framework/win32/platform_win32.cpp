@@ -14,14 +14,15 @@
 #include <vector>
 
 #include "framework/win32/accessible_names.h"
+#include "framework/win32/control_kind.h"
 #include "framework/win32/control_classes.h"
 #include "framework/win32/dialog_template_builder.h"
-#include "framework/win32/first_paint_report.h"
 #include "framework/win32/fitted_text.h"
 #include "framework/win32/pixel_bitmap.h"
 #include "framework/win32/resource_data.h"
 #include "framework/win32/utf16.h"
 #include "windowing/dialog_init.h"
+#include "windowing/first_paint_report.h"
 
 namespace {
 
@@ -127,11 +128,11 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
     auto* run = reinterpret_cast<ModalRun*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!run) return FALSE;
-    if (message == WM_PAINT && !firstPaintSeen && first_paint::Wanted()) {
+    if (message == WM_PAINT && !firstPaintSeen && FirstPaintReport::wanted()) {
         firstPaintSeen = true;
         PostMessageW(dialog, kFirstPaintDone, 0, 0);
     } else if (message == kFirstPaintDone) {
-        first_paint::Report();
+        FirstPaintReport::print();
         std::exit(0);
     }
     const std::optional<LRESULT> result = run->procedure(dialog, message, wParam, lParam);
@@ -194,11 +195,7 @@ void SetWindowTextUtf8(HWND window, const char* text) {
     accessible::TextChanged(window);
 }
 
-std::string WindowTextUtf8(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
-}
+std::string WindowTextUtf8(HWND window) { return Utf8(control_kind::Text(window)); }
 
 BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
     if (!text || (flags & (MF_BITMAP | MF_OWNERDRAW))) return AppendMenuW(menu, flags, id, nullptr);

@@ -1,4 +1,4 @@
-#include "display/qt/first_paint_report.h"
+#include "windowing/first_paint_report.h"
 
 #include <chrono>
 #include <cstdio>
@@ -13,6 +13,10 @@ bool FirstPaintReport::wanted() {
 void FirstPaintReport::print() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     const long long nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    std::printf("first-paint %lld\n", nanoseconds);
-    std::fflush(stdout);
+    const char* path = std::getenv("RESONIX_FIRST_PAINT_FILE");
+    std::FILE* out = path && *path ? std::fopen(path, "w") : stdout;
+    if (!out) return;
+    std::fprintf(out, "first-paint %lld\n", nanoseconds);
+    if (out == stdout) std::fflush(out);
+    else std::fclose(out);
 }

@@ -4,7 +4,7 @@
 Sizes up to 48 pixels are stored as 32-bit bitmaps with an AND mask, which
 every Windows and Wine reads; larger ones as PNG, as Windows stores them.
 
-    make_windows_icon.py OUT.ico IN.png...
+    pack_windows_icon.py OUT.ico IN.png...
 """
 import struct
 import sys
