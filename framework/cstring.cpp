@@ -1,7 +1,7 @@
 #include "framework/cstring.h"
 
 #include "framework/platform.h"
-#include "framework/printf_format.h"
+#include "numbers/printf_format.h"
 
 void CString::Format(const char* format, ...) {
     va_list args;
@@ -11,7 +11,7 @@ void CString::Format(const char* format, ...) {
 }
 
 void CString::FormatV(const char* format, va_list args) {
-    m_text = framework::formatPrintf(format, args);
+    m_text = numbers::formatPrintf(format, args);
 }
 
 BOOL CString::LoadStringA(UINT id) {

@@ -7,7 +7,7 @@
 
 // The text class the application is written with: a byte string with
 // printf-style formatting. The formatting is the program's own
-// (framework/printf_format.h, which lists what it supports), so numbers print
+// (numbers/printf_format.h, which lists what it supports), so numbers print
 // the same on every platform and in every locale.
 class CString {
 public:

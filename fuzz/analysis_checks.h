@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calculator/read_number.h"
 #include "fuzz/calc_checks.h"
+#include "numbers/read_number.h"
 #include "units/unit_factors.h"
 
 // What both calculators' analyses have in common, as each fuzz target lists
@@ -38,9 +38,9 @@ bool checkStoredInputs(const Analysis<Kept>& analysis, const calculator::CalcReq
     };
     const bool inList1 = request.unit1 >= 0 && request.unit1 < analysis.units1;
     const bool inList2 = request.unit2 >= 0 && request.unit2 < analysis.units2;
-    checkConverted(before.*analysis.input1, after.*analysis.input1, calculator::readNumber(request.input1), inList1, request.unit1,
+    checkConverted(before.*analysis.input1, after.*analysis.input1, numbers::readNumber(request.input1), inList1, request.unit1,
                    inList1 ? factorOf(request.unit1, 0, analysis.input1) : 0.0, "input 1");
-    checkConverted(before.*analysis.input2, after.*analysis.input2, calculator::readNumber(request.input2), inList2, request.unit2,
+    checkConverted(before.*analysis.input2, after.*analysis.input2, numbers::readNumber(request.input2), inList2, request.unit2,
                    inList2 ? factorOf(0, request.unit2, analysis.input2) : 0.0, "input 2");
     if (after.*analysis.tested > units::ZERO_LIMIT) {
         FUZZ_CHECK(fillsFormat(result.results, analysis.format), "results '" + shown(result.results) + "'");

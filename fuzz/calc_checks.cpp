@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 
 namespace fuzz {
 
@@ -17,13 +17,13 @@ calculator::CalcRequest readPositions(ByteReader& reader) {
 namespace {
 
 void checkEcho(const std::string& input, const std::string& echo) {
-    const double typed = calculator::readNumber(input);
+    const double typed = numbers::readNumber(input);
     // A number beyond the range of a double echoes as "inf" or "-inf", a word
     // that reads as 0; every other echo reads back as the value read.
     if (std::isinf(typed)) {
         FUZZ_CHECK(echo == (typed > 0 ? "           inf" : "          -inf"), "echo '" + shown(echo) + "' of '" + shown(input) + "'");
     } else {
-        FUZZ_CHECK(sameDouble(calculator::readNumber(echo), typed), "echo '" + shown(echo) + "' of '" + shown(input) + "'");
+        FUZZ_CHECK(sameDouble(numbers::readNumber(echo), typed), "echo '" + shown(echo) + "' of '" + shown(input) + "'");
     }
     FUZZ_CHECK(echo.size() >= 14 && echo.find('\0') == std::string::npos, "echo '" + shown(echo) + "'");
 }

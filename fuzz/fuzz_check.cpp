@@ -4,8 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "calculator/read_number.h"
-#include "calculator/result_text.h"
+#include "calculator/echo_text.h"
+#include "numbers/printf_format.h"
+#include "numbers/read_number.h"
 
 namespace fuzz {
 
@@ -35,9 +36,9 @@ bool readConversion(const char*& format, int& width, int& precision) {
 bool isPrintedNumber(const std::string& field, int width, int precision) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double read = calculator::readNumber(field);
+    const double read = numbers::readNumber(field);
     for (const double value : {read, std::copysign(std::numeric_limits<double>::max(), read), inf, -inf, nan, -nan}) {
-        if (field == calculator::formatText("%*.*g", width, precision, value)) return true;
+        if (field == numbers::format("%*.*g", width, precision, value)) return true;
     }
     return false;
 }

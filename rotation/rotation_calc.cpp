@@ -4,12 +4,12 @@
 #include <cmath>
 #include <optional>
 
-#include "calculator/result_text.h"
+#include "numbers/printf_format.h"
 #include "units/unit_factors.h"
 
 namespace rotation {
 
-using calculator::formatText;
+using numbers::format;
 using calculator::keepConverted;
 using namespace units;
 
@@ -63,7 +63,7 @@ void naturalFrequency(calculator::InputValues typed, const CalcRequest& request,
         return;
     }
     const double omega = kept.rot_omega = std::sqrt(kept.rot_stiffness / kept.rot_inertia);
-    result.results = formatText("%14.4g rad/sec \r\n\r\n %14.4g Hz \r\n\r\n %14.4g rpm", omega,
+    result.results = format("%14.4g rad/sec \r\n\r\n %14.4g Hz \r\n\r\n %14.4g rpm", omega,
                                 omega / RAD_PER_CYCLE, omega / RADS_PER_RPM);
     result.title = "Natural Frequency ";
 }
@@ -82,7 +82,7 @@ void torsionalStiffness(calculator::InputValues typed, const CalcRequest& reques
     const double kd = RAD_PER_DEG * k;
     const double cf = N_PER_LBF * M_PER_FT;
     const double ci = N_PER_LBF * M_PER_IN;
-    result.results = formatText(
+    result.results = format(
         "%14.4g N m/rad \r\n\r\n %14.4g ft lbf/rad \r\n %14.4g in lbf/rad \r\n\r\n\r\n"
         " %14.4g N m/deg \r\n\r\n %14.4g ft lbf/deg \r\n %14.4g in lbf/deg ",
         k, k / cf, k / ci, kd, kd / cf, kd / ci);
@@ -101,7 +101,7 @@ void polarMomentOfInertia(calculator::InputValues typed, const CalcRequest& requ
     const double f2 = std::pow(M_PER_FT, 2.0);
     const double i2 = std::pow(M_PER_IN, 2.0);
     result.title = "Polar Moment of Inertia ";
-    result.results = formatText(
+    result.results = format(
         "%14.5g kg m^2 (N m sec^2)\r\n\r\n %14.5g slugs ft^2 \r\n %14.5g slugs in^2 \r\n\r\n"
         " %14.5g lbm ft^2 \r\n %14.5g lbm in^2 \r\n\r\n %14.5g lbf in sec^2",
         j, j / (f2 * KG_PER_SLUG), j / (i2 * KG_PER_SLUG), j / (f2 * KG_PER_LBM),

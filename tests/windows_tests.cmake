@@ -21,11 +21,13 @@ function(resonix_windows_test name)
 endfunction()
 
 resonix_windows_test(units_test units/unit_factors_test.cpp)
-target_link_libraries(units_test PRIVATE resonix_calculations)
+target_link_libraries(units_test PRIVATE resonix_units)
+
+resonix_windows_test(numbers_test numbers/read_number_test.cpp numbers/printf_format_test.cpp)
+target_link_libraries(numbers_test PRIVATE resonix_numbers)
 
 resonix_windows_test(calculations_test
-  calculator/read_number_test.cpp
-  calculator/result_text_test.cpp
+  calculator/echo_text_test.cpp
   rotation/rotation_calc_test.cpp
   translation/translation_calc_test.cpp)
 target_link_libraries(calculations_test PRIVATE resonix_calculations)
@@ -33,5 +35,5 @@ target_link_libraries(calculations_test PRIVATE resonix_calculations)
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 
-resonix_windows_test(framework_test framework/printf_format_test.cpp framework/win32/utf16_test.cpp)
+resonix_windows_test(framework_test framework/win32/utf16_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)

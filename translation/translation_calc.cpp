@@ -6,12 +6,12 @@
 #include <string>
 
 #include "calculator/calc_request.h"
-#include "calculator/result_text.h"
+#include "numbers/printf_format.h"
 #include "units/unit_factors.h"
 
 namespace translation {
 
-using calculator::formatText;
+using numbers::format;
 using calculator::keepConverted;
 
 namespace {
@@ -52,7 +52,7 @@ std::optional<double> frequencyToRadPerSec(double value, int unit) {
 // whichever of the two was typed and whichever computed.
 void addDeflection(KeptQuantities& kept, CalcResult& result) {
     kept.tra_deflection = (kept.tra_mass * 9.81) / kept.tra_stiffness;
-    kept.tra_deflection_text = formatText("%14.3g mm \r\n\r\n %14.3g in",
+    kept.tra_deflection_text = format("%14.3g mm \r\n\r\n %14.3g in",
                                           kept.tra_deflection * 1000.0,
                                           kept.tra_deflection * units::IN_PER_M);
     result.deflection = kept.tra_deflection_text;
@@ -67,7 +67,7 @@ void naturalFrequency(calculator::InputValues typed, const CalcRequest& request,
         return;
     }
     kept.tra_omega = std::sqrt(kept.tra_stiffness / kept.tra_mass);
-    result.results = formatText("%14.4g rad/sec\r\n\r\n %14.4g Hz", kept.tra_omega,
+    result.results = format("%14.4g rad/sec\r\n\r\n %14.4g Hz", kept.tra_omega,
                                 units::CYCLE_PER_RAD * kept.tra_omega);
     result.title = "Natural Frequency";
     addDeflection(kept, result);
@@ -85,7 +85,7 @@ void stiffness(calculator::InputValues typed, const CalcRequest& request,
     }
     kept.tra_stiffness = std::pow(kept.tra_omega, 2.0) * kept.tra_mass;
     const double k = kept.tra_stiffness;
-    result.results = formatText(
+    result.results = format(
         "%14.4g N/m \r\n %14.4g N/mm \r\n\r\n %14.4g lbf/ft \r\n %14.4g lbf/in", k,
         k * 0.001, k / (units::FT_PER_M * units::N_PER_LBF),
         k / (units::IN_PER_M * units::N_PER_LBF));
@@ -103,7 +103,7 @@ void mass(calculator::InputValues typed, const CalcRequest& request, KeptQuantit
     }
     kept.tra_mass = kept.tra_stiffness / std::pow(kept.tra_omega, 2.0);
     const double m = kept.tra_mass;
-    result.results = formatText("%14.4g kg \r\n\r\n %14.4g slugs \r\n\r\n %14.4g lbm", m,
+    result.results = format("%14.4g kg \r\n\r\n %14.4g slugs \r\n\r\n %14.4g lbm", m,
                                 m / units::KG_PER_SLUG, m / units::KG_PER_LBM);
     result.title = "Mass";
     addDeflection(kept, result);

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "app/resonix_app.h"
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 #include "display/qt/qt_session.h"
 #include "framework/afx_globals.h"
 #include "framework/cstring.h"
@@ -48,7 +48,7 @@ TEST(QtSessionNumbers, StayInTheCLocaleWhateverTheUsersLocale) {
     CString text;
     text.Format("%g", 1.5);
     EXPECT_EQ(text, "1.5");
-    EXPECT_EQ(calculator::readNumber("2.25"), 2.25);
+    EXPECT_EQ(numbers::readNumber("2.25"), 2.25);
     std::setlocale(LC_ALL, "C");
 
     session();

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <type_traits>
 
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 #include "res/resource.h"
 #include "support/scripted_user.h"
 
@@ -291,9 +291,9 @@ std::string SessionModel::calculatorDifference(const UserAtWindow& w) const {
 std::string SessionModel::consistencyDifference(const UserAtWindow& w) const {
     const CalculatorModel& m = *m_calc.model;
     const SetUp& setUp = m.setUps[static_cast<std::size_t>(m_calc.analysis)];
-    const double q1 = calculator::readNumber(w.text(m.input1)) * setUp.units1[static_cast<std::size_t>(m_calc.unit1)].toSi;
-    const double q2 = calculator::readNumber(w.text(m.input2)) * setUp.units2[static_cast<std::size_t>(m_calc.unit2)].toSi;
-    const double shownValue = calculator::readNumber(w.text(m.results));
+    const double q1 = numbers::readNumber(w.text(m.input1)) * setUp.units1[static_cast<std::size_t>(m_calc.unit1)].toSi;
+    const double q2 = numbers::readNumber(w.text(m.input2)) * setUp.units2[static_cast<std::size_t>(m_calc.unit2)].toSi;
+    const double shownValue = numbers::readNumber(w.text(m.results));
     // natural frequency = sqrt(k / m); stiffness = w^2 m; mass = k / w^2.
     const double laws[] = {std::sqrt(q2 / q1), q1 * q1 * q2, q2 / (q1 * q1)};
     const double expected = laws[m_calc.analysis];
@@ -308,7 +308,7 @@ std::string SessionModel::consistencyDifference(const UserAtWindow& w) const {
     const double mass[] = {q1, q2, expected};
     const double stiffness[] = {q2, expected, q2};
     const double millimetres = mass[m_calc.analysis] * 9.81 / stiffness[m_calc.analysis] * 1000.0;
-    const double shownDeflection = calculator::readNumber(w.text(m.deflection));
+    const double shownDeflection = numbers::readNumber(w.text(m.deflection));
     if (sensible(millimetres) && std::fabs(shownDeflection - millimetres) > 6e-3 * std::fabs(millimetres)) {
         std::ostringstream text;
         text << "the deflection shows " << shownDeflection << " mm where the inputs give " << millimetres;

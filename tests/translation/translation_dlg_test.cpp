@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 #include "res/resource.h"
 #include "res/resources.h"
 #include "support/scripted_user.h"
@@ -474,7 +474,7 @@ TEST_F(TranslationDlgTest, CalculatingAgainGivesTheSameResults) {
         const std::string first = w.text(IDC_TRA_RESULTS);
         const std::string firstEcho = w.text(IDC_TRA_INPUT2);
         EXPECT_NE(first, driftedResults) << "the example no longer tells the two masses apart";
-        EXPECT_EQ(calculator::readNumber(firstEcho), 123456.0) << firstEcho;
+        EXPECT_EQ(numbers::readNumber(firstEcho), 123456.0) << firstEcho;
         EXPECT_EQ(firstEcho.size(), 14U) << firstEcho;
 
         w.click(IDOK);

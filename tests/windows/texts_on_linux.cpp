@@ -17,7 +17,7 @@
 #include <random>
 #include <string>
 
-#include "framework/cstring.h"
+#include "numbers/printf_format.h"
 #include "rotation/rotation_calc.h"
 #include "translation/translation_calc.h"
 
@@ -48,16 +48,14 @@ std::string randomInput(std::mt19937& random) {
     std::uniform_int_distribution<int> exponent(-30, 30);
     std::uniform_int_distribution<int> precision(1, 17);
     const double value = mantissa(random) * std::pow(10.0, exponent(random));
-    CString text;
     switch (kind(random)) {
     case 0: return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(random)];
-    case 1: text.Format("  %.*e", precision(random), value); break;
-    case 2: text.Format("%.*f", precision(random) % 6, std::abs(value)); break;
-    case 3: text.Format("%d", std::uniform_int_distribution<int>(-5, 100000)(random)); break;
-    case 4: text.Format("%.*g Hz", precision(random), value); break;
-    default: text.Format("%.*g", precision(random), std::abs(value)); break;
+    case 1: return numbers::format("  %.*e", precision(random), value);
+    case 2: return numbers::format("%.*f", precision(random) % 6, std::abs(value));
+    case 3: return numbers::format("%d", std::uniform_int_distribution<int>(-5, 100000)(random));
+    case 4: return numbers::format("%.*g Hz", precision(random), value);
+    default: return numbers::format("%.*g", precision(random), std::abs(value));
     }
-    return text.str();
 }
 
 template <typename Kept, typename Calculate>

@@ -1,10 +1,10 @@
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 
 #include <charconv>
 #include <limits>
 #include <system_error>
 
-namespace calculator {
+namespace numbers {
 
 namespace {
 
@@ -77,4 +77,4 @@ double readNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-}  // namespace calculator
+}  // namespace numbers

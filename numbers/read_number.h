@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace calculator {
+namespace numbers {
 
 // The value of the number a text begins with, read the same way on every
 // platform: leading blanks are skipped, then a decimal number is read (sign,
@@ -12,4 +12,4 @@ namespace calculator {
 // as 0 when it is too small.
 double readNumber(std::string_view text);
 
-}  // namespace calculator
+}  // namespace numbers

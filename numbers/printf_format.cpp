@@ -1,4 +1,4 @@
-#include "framework/printf_format.h"
+#include "numbers/printf_format.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace framework {
+namespace numbers {
 
 namespace {
 
@@ -157,4 +157,12 @@ std::string formatPrintf(const char* format, va_list args) {
     return out;
 }
 
-}  // namespace framework
+std::string format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = formatPrintf(format, args);
+    va_end(args);
+    return text;
+}
+
+}  // namespace numbers

@@ -1,8 +1,7 @@
-// The program's own printf-style formatting, through CString::Format: the
-// same texts on every platform, and, where glibc is the C library, the texts
+// The program's own printf-style formatting: the same texts on every platform, and, where glibc is the C library, the texts
 // glibc's printf gives.
 
-#include "framework/cstring.h"
+#include "numbers/printf_format.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +19,7 @@ const double kNan = std::numeric_limits<double>::quiet_NaN();
 
 template <typename... Args>
 std::string formatted(const char* format, Args... args) {
-    CString text;
-    text.Format(format, args...);
-    return text.str();
+    return numbers::format(format, args...);
 }
 
 TEST(PrintfFormat, PrintsTheseTextsOnEveryPlatform) {

@@ -1,14 +1,14 @@
 // The echo of an input value, which both calculators write back into the
 // input fields.
 
-#include "calculator/result_text.h"
+#include "calculator/echo_text.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 
 namespace calculator {
 namespace {
@@ -35,7 +35,7 @@ TEST(EchoText, ReadsBackAsTheSameValue) {
         const std::string echo = formatEcho(row.value);
         EXPECT_EQ(echo, row.echo);
         EXPECT_GE(echo.size(), 14u);
-        EXPECT_EQ(readNumber(echo), row.value);
+        EXPECT_EQ(numbers::readNumber(echo), row.value);
     }
 }
 

@@ -1,6 +1,6 @@
 // How the calculators read a typed number, the same on every platform.
 
-#include "calculator/read_number.h"
+#include "numbers/read_number.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-namespace calculator {
+namespace numbers {
 namespace {
 
 TEST(ReadNumber, ReadsTheLeadingDecimalNumber) {
@@ -74,4 +74,4 @@ TEST(ReadNumber, ReadsTheLeadingDecimalNumber) {
 }
 
 }  // namespace
-}  // namespace calculator
+}  // namespace numbers
