@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs what resonix needs to build, run and test, on Debian; does nothing
-# when everything is there already.
+# Installs what resonix needs, on Debian; does nothing when everything is
+# there already.
 #
-#   scripts/setup.sh              the Linux build, its tests, fuzzers and package check
-#   scripts/setup.sh GROUP...     that and the tools of each extra pass named:
-#                                 windows (cross build, Wine, MSI), orca, wayland
+#   scripts/setup.sh run          what building and running resonix needs: the
+#                                 compiler, CMake and Qt, and nothing else
+#   scripts/setup.sh              that, and what the tests, fuzzers and package
+#                                 check need
+#   scripts/setup.sh GROUP...     the tests' tools and those of each extra pass
+#                                 named: windows (cross build, Wine, MSI), orca,
+#                                 wayland
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales
-  clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
-# The package check: the .deb tools and the desktop-entry and metainfo validators.
-packages+=(dpkg-dev file desktop-file-utils appstream)
+packages=(cmake g++ make pkg-config qt6-base-dev)
+tests=true
+if [ "${1:-}" = "run" ]; then
+  tests=false
+  shift
+fi
+if $tests; then
+  packages+=(libgtest-dev googletest xvfb xauth locales)
+  packages+=(clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
+  # The package check: the .deb tools and the desktop-entry and metainfo validators.
+  packages+=(dpkg-dev file desktop-file-utils appstream)
+fi
 
 for group in "$@"; do
   case "$group" in
@@ -39,7 +51,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # A locale with a decimal comma, to test that numbers stay in the "C" locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if $tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   echo "Generating the de_DE.UTF-8 locale"
   if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
     echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
