@@ -6,7 +6,7 @@
 add_compile_options(-ffunction-sections -fdata-sections)
 
 # The web-link control: its property-stream reader, and its window class.
-add_library(resonix_weblink STATIC weblink/link_properties.cpp weblink/web_link_window.cpp)
+add_library(resonix_weblink STATIC weblink/link_description.cpp weblink/link_properties.cpp weblink/web_link_window.cpp)
 target_link_libraries(resonix_weblink PUBLIC resonix_framework)
 
 # The class library, and its seam over Windows (framework/win32/).
@@ -18,7 +18,7 @@ add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
   framework/win32/pixel_bitmap.cpp
   framework/win32/platform_win32.cpp
   framework/win32/utf16.cpp)
-target_link_libraries(resonix_framework PUBLIC resonix_numbers resonix_resource_data resonix_first_paint user32 gdi32 comctl32 shell32 ole32)
+target_link_libraries(resonix_framework PUBLIC resonix_numbers resonix_resource_data resonix_first_paint resonix_caption_search user32 gdi32 comctl32 shell32 ole32)
 
 # resonix.exe: a GUI program with its manifest, icon and version resource,
 # everything but the system DLLs linked in, stripped.

@@ -1,7 +1,7 @@
 # The window-free tests, cross-built for Windows and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
-# numbers, the texts of the results, the unit factors, and the web link's
-# stream reader. The tests of the window system,
+# numbers, the texts of the results, the unit factors, the web link's
+# stream reader and the caption search. The tests of the window system,
 # the dialogs and the display need the Linux platform.
 
 # GoogleTest from Debian's source package, built with the cross compiler.
@@ -34,6 +34,9 @@ target_link_libraries(calculations_test PRIVATE resonix_calculations)
 
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
+
+resonix_windows_test(caption_search_test windowing/caption_search_test.cpp)
+target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)

@@ -1,5 +1,6 @@
 #include "weblink/web_link_control.h"
 
+#include "weblink/link_description.h"
 #include "windowing/window_system.h"
 
 namespace {
@@ -13,8 +14,8 @@ ControlTemplate withCaption(ControlTemplate entry, const std::string& caption) {
 
 }  // namespace
 
-WebLinkControl::WebLinkControl(const ControlTemplate& entry, weblink::LinkProperties properties)
-    : HostedControl(withCaption(entry, properties.caption)), m_properties(std::move(properties)) {}
+WebLinkControl::WebLinkControl(const ControlTemplate& entry, const weblink::LinkProperties& properties)
+    : HostedControl(withCaption(entry, properties.caption), weblink::describeLink(properties)) {}
 
 void WebLinkControl::Install() { HostedControlRegistry::instance().registerClass(kClassId, &WebLinkControl::Create); }
 
@@ -28,7 +29,7 @@ std::unique_ptr<HostedControl> WebLinkControl::Create(const ControlTemplate& ent
         if (!loaded) return nullptr;
         properties = std::move(*loaded);
     }
-    return std::unique_ptr<HostedControl>(new WebLinkControl(entry, std::move(properties)));
+    return std::unique_ptr<HostedControl>(new WebLinkControl(entry, properties));
 }
 
 LRESULT WebLinkControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,5 +48,8 @@ LRESULT WebLinkControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void WebLinkControl::Open() const {
-    if (!m_properties.url.empty()) WindowSystem::instance().openAddress(m_properties.url);
+    const HostedDescription& link = description();
+    if (link.activation == HostedDescription::Activation::OpensTarget && !link.target.empty()) {
+        WindowSystem::instance().openAddress(link.target);
+    }
 }

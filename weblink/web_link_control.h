@@ -9,7 +9,8 @@
 // The web-link control: a caption that, clicked or pressed, opens its web
 // address in the desktop's browser. An outside control as far as the program
 // goes: dialogs host it by its class identifier and hand it its property
-// stream, and it takes everything it shows and opens from that stream.
+// stream, and it takes everything it shows and opens from that stream, which
+// its description tells the display.
 class WebLinkControl : public HostedControl {
 public:
     // The identifier the control is registered under.
@@ -21,15 +22,11 @@ public:
     // none at all. Null when the stream is refused.
     static std::unique_ptr<HostedControl> Create(const ControlTemplate& entry);
 
-    const weblink::LinkProperties& properties() const { return m_properties; }
-
     // Enter and Space are the control's own while it has the focus; they,
     // and a click, open its address.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    WebLinkControl(const ControlTemplate& entry, weblink::LinkProperties properties);
+    WebLinkControl(const ControlTemplate& entry, const weblink::LinkProperties& properties);
     void Open() const;
-
-    weblink::LinkProperties m_properties;
 };

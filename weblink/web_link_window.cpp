@@ -1,6 +1,7 @@
 // The web-link control on Windows: a window class of the program's own. It
 // takes its caption, font and address from its property stream, which the
-// dialog hands it with WM_OCC_LOADFROMSTREAM, and opens the address through
+// dialog hands it with WM_OCC_LOADFROMSTREAM, draws and acts as the link's
+// description says, as the Linux display does, and opens the address through
 // the shell on a click, Enter or Space, keeping its dialog open.
 
 #include "windowing/win32_types.h"
@@ -15,18 +16,17 @@
 #include "framework/win32/accessible_names.h"
 #include "framework/win32/control_classes.h"
 #include "framework/win32/utf16.h"
+#include "weblink/link_description.h"
 #include "weblink/link_properties.h"
 #include "weblink/web_link.h"
+#include "windowing/text_fitting.h"
 
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"ResonixWebLink";
-// How much smaller than its stored size the caption may be set to fit, as on
-// the other platforms.
-constexpr double kSmallestShare = 0.7;
 
 struct LinkState {
-    weblink::LinkProperties properties;
+    HostedDescription description;
     HFONT font = nullptr;
     ~LinkState() {
         if (font) DeleteObject(font);
@@ -35,20 +35,20 @@ struct LinkState {
 
 LinkState* stateOf(HWND window) { return reinterpret_cast<LinkState*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
-HFONT createFont(HWND window, const weblink::LinkFont& stored, double points) {
+HFONT createFont(HWND window, const HostedDescription::Font& described, double points) {
     LOGFONTW font{};
     // The raster "System" face does not scale with the display: the
     // dialog's own face stands in for it, as for a face this desktop lacks.
     LOGFONTW dialogFont{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
-    const std::wstring face = Utf16(stored.face);
+    const std::wstring face = Utf16(described.face);
     wcsncpy(font.lfFaceName, face.empty() || face == L"System" ? dialogFont.lfFaceName : face.c_str(), LF_FACESIZE - 1);
     font.lfHeight = -static_cast<LONG>(points * GetDpiForWindow(window) / 72.0 + 0.5);
-    font.lfWeight = stored.weight;
-    font.lfItalic = stored.italic;
-    font.lfUnderline = stored.underline;
-    font.lfStrikeOut = stored.strikethrough;
-    font.lfCharSet = static_cast<BYTE>(stored.charset);
+    font.lfWeight = described.weight;
+    font.lfItalic = described.italic;
+    font.lfUnderline = described.underline;
+    font.lfStrikeOut = described.strikeOut;
+    font.lfCharSet = static_cast<BYTE>(described.charset);
     return CreateFontIndirectW(&font);
 }
 
@@ -62,16 +62,16 @@ int textWidth(HWND window, HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-// The stored font, set smaller (down to kSmallestShare) until the caption
-// fits the control's width.
+// The described font, set smaller (down to kSmallestLinkShare) until the
+// caption fits the control's width.
 void fitFont(HWND window, LinkState& state) {
     RECT client;
     GetClientRect(window, &client);
-    const std::wstring caption = Utf16(state.properties.caption);
-    const double stored = state.properties.font.points > 0 ? state.properties.font.points : 9.0;
-    for (double points = stored; points >= stored * kSmallestShare; points -= 0.25) {
+    const std::wstring caption = Utf16(state.description.text);
+    const double described = state.description.font.points > 0 ? state.description.font.points : 9.0;
+    for (double points = described; points >= described * kSmallestLinkShare; points -= 0.25) {
         if (state.font) DeleteObject(state.font);
-        state.font = createFont(window, state.properties.font, points);
+        state.font = createFont(window, state.description.font, points);
         if (textWidth(window, state.font, caption) <= client.right) return;
     }
 }
@@ -80,19 +80,20 @@ bool load(HWND window, std::span<const BYTE> stream) {
     std::optional<weblink::LinkProperties> loaded = weblink::ReadLinkProperties(stream);
     if (!loaded) return false;
     LinkState* state = stateOf(window);
-    state->properties = std::move(*loaded);
-    const std::wstring caption = Utf16(state->properties.caption);
+    state->description = weblink::describeLink(*loaded);
+    const std::wstring caption = Utf16(state->description.text);
     SetWindowTextW(window, caption.c_str());
     fitFont(window, *state);
-    accessible::ExposeAsLink(window, caption);
+    if (state->description.shows == HostedDescription::Shows::Link) accessible::ExposeAsLink(window, caption);
     InvalidateRect(window, nullptr, TRUE);
     return true;
 }
 
 void open(HWND window) {
     const LinkState* state = stateOf(window);
-    if (!state || state->properties.url.empty()) return;
-    ShellExecuteW(window, L"open", Utf16(state->properties.url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (!state || state->description.activation != HostedDescription::Activation::OpensTarget) return;
+    if (state->description.target.empty()) return;
+    ShellExecuteW(window, L"open", Utf16(state->description.target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 double luminance(COLORREF colour) {
@@ -117,7 +118,7 @@ void paint(HWND window) {
         SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(window)));
     FillRect(context, &client, background ? background : GetSysColorBrush(COLOR_3DFACE));
     if (const LinkState* state = stateOf(window)) {
-        const std::wstring caption = Utf16(state->properties.caption);
+        const std::wstring caption = Utf16(state->description.text);
         HGDIOBJ old = SelectObject(context, state->font ? state->font : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(context, TRANSPARENT);
         SetTextColor(context, linkColour(GetBkColor(context)));

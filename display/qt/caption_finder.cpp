@@ -1,66 +1,55 @@
 #include "display/qt/caption_finder.h"
 
-#include <algorithm>
-#include <limits>
+#include <optional>
+#include <vector>
 
 #include "display/qt/control_role.h"
+#include "windowing/caption_search.h"
 #include "windowing/window.h"
 #include "windowing/window_system.h"
 
 namespace {
 
-LONG area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
+// The controls of the dialog that holds `control`, for the search, and their
+// handles.
+struct Siblings {
+    std::vector<caption_search::Control> controls;
+    std::vector<HWND> handles;
+    std::optional<std::size_t> index;  // of `control`; none when it is in no dialog
+};
 
-bool holds(const RECT& r, LONG x, LONG y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+caption_search::Control::Kind kindOf(const Window& window) {
+    const ControlRole role = roleOf(window);
+    if (role == ControlRole::GroupBox) return caption_search::Control::Kind::GroupBox;
+    return isCaption(role) ? caption_search::Control::Kind::Caption : caption_search::Control::Kind::Other;
+}
 
-LONG horizontalOverlap(const RECT& a, const RECT& b) { return std::min(a.right, b.right) - std::max(a.left, b.left); }
+Siblings siblingsOf(HWND control) {
+    const WindowSystem& system = WindowSystem::instance();
+    const Window* window = system.find(control);
+    const Window* dialog = window ? system.find(window->parent()) : nullptr;
+    Siblings siblings;
+    if (!dialog) return siblings;
+    for (HWND sibling : dialog->children()) {
+        const Window* found = system.find(sibling);
+        if (!found) continue;
+        if (sibling == control) siblings.index = siblings.controls.size();
+        siblings.controls.push_back({found->rect(), kindOf(*found)});
+        siblings.handles.push_back(sibling);
+    }
+    return siblings;
+}
+
+HWND handleAt(const Siblings& siblings, std::optional<std::size_t> index) { return index ? siblings.handles[*index] : nullptr; }
 
 }  // namespace
 
 HWND CaptionFinder::enclosingGroupBox(HWND control) {
-    const WindowSystem& system = WindowSystem::instance();
-    const Window* window = system.find(control);
-    const Window* dialog = window ? system.find(window->parent()) : nullptr;
-    if (!dialog) return nullptr;
-    const RECT& r = window->rect();
-    const LONG x = (r.left + r.right) / 2;
-    const LONG y = (r.top + r.bottom) / 2;
-    HWND best = nullptr;
-    LONG bestArea = std::numeric_limits<LONG>::max();
-    for (HWND sibling : dialog->children()) {
-        const Window* candidate = system.find(sibling);
-        if (sibling == control || !candidate || roleOf(*candidate) != ControlRole::GroupBox) continue;
-        if (holds(candidate->rect(), x, y) && area(candidate->rect()) < bestArea) {
-            best = sibling;
-            bestArea = area(candidate->rect());
-        }
-    }
-    return best;
+    const Siblings siblings = siblingsOf(control);
+    return siblings.index ? handleAt(siblings, caption_search::enclosingGroupBox(siblings.controls, *siblings.index)) : nullptr;
 }
 
 HWND CaptionFinder::captionAbove(HWND control) {
-    const WindowSystem& system = WindowSystem::instance();
-    const Window* window = system.find(control);
-    const Window* dialog = window ? system.find(window->parent()) : nullptr;
-    if (!dialog) return nullptr;
-    const RECT& r = window->rect();
-    const LONG middle = (r.top + r.bottom) / 2;
-    const HWND group = enclosingGroupBox(control);
-    HWND best = nullptr;
-    LONG bestGap = std::numeric_limits<LONG>::max();
-    LONG bestOverlap = 0;
-    for (HWND sibling : dialog->children()) {
-        const Window* candidate = system.find(sibling);
-        if (sibling == control || !candidate || !isCaption(roleOf(*candidate))) continue;
-        const RECT& c = candidate->rect();
-        const LONG overlap = horizontalOverlap(c, r);
-        if (c.bottom > middle || overlap <= 0 || enclosingGroupBox(sibling) != group) continue;
-        const LONG gap = r.top - c.bottom;
-        if (gap < bestGap || (gap == bestGap && overlap > bestOverlap)) {
-            best = sibling;
-            bestGap = gap;
-            bestOverlap = overlap;
-        }
-    }
-    return best;
+    const Siblings siblings = siblingsOf(control);
+    return siblings.index ? handleAt(siblings, caption_search::captionAbove(siblings.controls, *siblings.index)) : nullptr;
 }

@@ -3,7 +3,7 @@
 #include "windowing/win_types.h"
 
 // Finds the texts that name a control for a screen reader, from where the
-// controls sit in their dialog.
+// controls sit in their dialog (caption_search, which Windows shares).
 class CaptionFinder {
 public:
     // The group box whose frame holds the centre of `control`: the smallest

@@ -15,8 +15,9 @@
 #include "display/qt/shown_text.h"
 #include "display/qt/text_field.h"
 #include "display/qt/window_text.h"
-#include "weblink/web_link_control.h"
+#include "windowing/hosted_control.h"
 #include "windowing/static_control.h"
+#include "windowing/text_fitting.h"
 
 namespace {
 
@@ -24,13 +25,11 @@ namespace {
 constexpr DWORD kStaticCentre = 0x1;
 constexpr DWORD kStaticRight = 0x2;
 
-// How much smaller a one-line caption may be set to fit.
-constexpr double kSmallestShare = 0.85;
 // What a line edit keeps free beside its text, left and right together.
 constexpr int kLineEditMargins = 4;
 
 void shrinkToFit(QWidget* widget, const QString& text, int room) {
-    const QFont font = fittingFont(QApplication::font(widget), text, room, kSmallestShare);
+    const QFont font = fittingFont(QApplication::font(widget), text, room, kSmallestOneLineShare);
     if (widget->font() != font) widget->setFont(font);
 }
 
@@ -103,10 +102,13 @@ QWidget* makeListBox(const Window& control) {
     return list;
 }
 
-// The outside control's own widget; a class the display does not know shows
-// as an empty area.
+// A control of an outside class, shown as it describes itself.
 QWidget* makeHosted(const Window& control) {
-    if (const auto* link = dynamic_cast<const WebLinkControl*>(&control)) return new LinkWidget(*link);
+    const auto& hosted = static_cast<const HostedControl&>(control);
+    switch (hosted.description().shows) {
+    case HostedDescription::Shows::Link: return new LinkWidget(hosted);
+    case HostedDescription::Shows::Nothing: break;
+    }
     return new QWidget;
 }
 
@@ -147,52 +149,48 @@ QRect ControlWidgets::placement(const Window& control) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-bool ControlWidgets::showText(QWidget* widget, const Window& control, ControlRole role) {
+void ControlWidgets::showText(QWidget* widget, const Window& control, ControlRole role) {
     const QString text = toQt(control.text());
     switch (role) {
     case ControlRole::PushButton: {
         auto* button = static_cast<QPushButton*>(widget);
-        if (button->text() == text) return false;
-        button->setText(text);
-        return true;
+        if (button->text() != text) button->setText(text);
+        return;
     }
     case ControlRole::GroupBox: {
         auto* group = static_cast<QGroupBox*>(widget);
-        if (group->title() == text) return false;
-        group->setTitle(text);
-        return true;
+        if (group->title() != text) group->setTitle(text);
+        return;
     }
     case ControlRole::Label: {
         auto* label = static_cast<QLabel*>(widget);
         const QString shown = toQt(spokenText(control.text(), static_cast<const StaticControl&>(control).showsPrefix()));
-        if (label->text() == shown) return false;
+        if (label->text() == shown) return;
         label->setText(shown);
         if (!label->wordWrap()) shrinkToFit(label, shown, label->contentsRect().width());
-        return true;
+        return;
     }
     case ControlRole::InputEdit:
     case ControlRole::CaptionEdit: {
         auto* edit = static_cast<QLineEdit*>(widget);
-        if (edit->text() == text) return false;
+        if (edit->text() == text) return;
         edit->setText(text);
         // A caption shows from its start; a value keeps the caret at its end.
         if (role == ControlRole::CaptionEdit) {
             shrinkToFit(edit, text, edit->contentsRect().width() - kLineEditMargins);
             edit->setCursorPosition(0);
         }
-        return true;
+        return;
     }
     case ControlRole::TextArea:
     case ControlRole::ResultsField: {
         auto* field = static_cast<TextField*>(widget);
-        if (field->windowText() == text) return false;
-        field->showWindowText(text);
-        return true;
+        if (field->windowText() != text) field->showWindowText(text);
+        return;
     }
     case ControlRole::Picture:
     case ControlRole::ListBox:
     case ControlRole::Hosted:
-        return false;
+        return;
     }
-    return false;
 }

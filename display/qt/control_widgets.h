@@ -15,7 +15,7 @@ public:
     static QWidget* create(const Window& control, ControlRole role, QWidget* parent, const QFont& fixedFont);
     // Where the widget of `control` goes, in its dialog's client area.
     static QRect placement(const Window& control);
-    // Puts the window system's text of a control into its widget; true when
-    // the widget changed.
-    static bool showText(QWidget* widget, const Window& control, ControlRole role);
+    // Puts the window system's text of a control into its widget, when it
+    // shows something else.
+    static void showText(QWidget* widget, const Window& control, ControlRole role);
 };

@@ -2,17 +2,17 @@
 
 #include <QLabel>
 
-class WebLinkControl;
+class HostedControl;
 
-// The web-link control on screen: its caption in the font its property
-// stream gives, in the link colour, with the pointing hand. Clicks and keys
-// reach the window system like every control's; the control opens its
-// address itself.
+// A hosted control that shows a link, on screen: its text in the font its
+// description gives, in the link colour, with the pointing hand when
+// activating it does something. Clicks and keys reach the window system like
+// every control's; the control acts itself.
 class LinkWidget : public QLabel {
 public:
-    explicit LinkWidget(const WebLinkControl& control);
+    explicit LinkWidget(const HostedControl& control);
 
-    // The size the control asks for: its stored extent.
+    // The size the control asks for: its extent.
     QSize sizeHint() const override;
 
 private:

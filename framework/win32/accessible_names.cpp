@@ -7,10 +7,11 @@
 
 #include <oleacc.h>
 
-#include <limits>
+#include <optional>
 #include <vector>
 
 #include "framework/win32/control_kind.h"
+#include "windowing/caption_search.h"
 
 namespace accessible {
 
@@ -30,16 +31,22 @@ IAccPropServices* services() {
     return service;
 }
 
+using control_kind::IsButton;
 using control_kind::IsEdit;
 using control_kind::IsStatic;
 using control_kind::Style;
 
 bool isInput(HWND window) { return IsEdit(window) && !(Style(window) & (ES_READONLY | ES_MULTILINE)); }
 
-// A caption: a single-line read-only edit or a text label.
+// A caption: a single-line read-only edit or static text (not a picture).
 bool isCaption(HWND window) {
     if (IsEdit(window)) return (Style(window) & ES_READONLY) && !(Style(window) & ES_MULTILINE);
-    return IsStatic(window) && (Style(window) & SS_TYPEMASK) <= SS_RIGHT;
+    return IsStatic(window) && (Style(window) & SS_TYPEMASK) != SS_BITMAP;
+}
+
+caption_search::Control::Kind kindOf(HWND window) {
+    if (IsButton(window) && (Style(window) & BS_TYPEMASK) == BS_GROUPBOX) return caption_search::Control::Kind::GroupBox;
+    return isCaption(window) ? caption_search::Control::Kind::Caption : caption_search::Control::Kind::Other;
 }
 
 RECT rectIn(HWND dialog, HWND control) {
@@ -49,35 +56,22 @@ RECT rectIn(HWND dialog, HWND control) {
     return rect;
 }
 
-// The caption nearest above `input` that overlaps it sideways.
-HWND captionOf(HWND dialog, HWND input, const std::vector<HWND>& children) {
-    const RECT r = rectIn(dialog, input);
-    const LONG middle = (r.top + r.bottom) / 2;
-    HWND best = nullptr;
-    LONG bestGap = std::numeric_limits<LONG>::max();
-    for (HWND candidate : children) {
-        if (candidate == input || !isCaption(candidate)) continue;
-        const RECT c = rectIn(dialog, candidate);
-        if (c.bottom > middle || std::min(c.right, r.right) <= std::max(c.left, r.left)) continue;
-        if (r.top - c.bottom < bestGap) {
-            best = candidate;
-            bestGap = r.top - c.bottom;
-        }
-    }
-    return best;
-}
-
 }  // namespace
 
 void NameInputsByCaptions(HWND dialog) {
     IAccPropServices* service = services();
     if (!service) return;
     std::vector<HWND> children;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
-    for (HWND input : children) {
-        if (!isInput(input)) continue;
-        if (HWND caption = captionOf(dialog, input, children)) {
-            service->SetHwndPropStr(input, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, control_kind::Text(caption).c_str());
+    std::vector<caption_search::Control> placed;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+        placed.push_back({rectIn(dialog, child), kindOf(child)});
+    }
+    for (std::size_t input = 0; input < children.size(); ++input) {
+        if (!isInput(children[input])) continue;
+        if (const std::optional<std::size_t> caption = caption_search::captionAbove(placed, input)) {
+            service->SetHwndPropStr(children[input], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                                    control_kind::Text(children[*caption]).c_str());
         }
     }
 }

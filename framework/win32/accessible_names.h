@@ -9,8 +9,9 @@
 namespace accessible {
 
 // Names each input edit of `dialog` by its caption: the read-only edit or
-// label just above it. Windows takes only labels (statics) as names, and
-// the captions are read-only edits; run again when a caption changes.
+// label just above it in the same group box, found as on Linux
+// (caption_search). Windows takes only labels (statics) as names, and the
+// captions are read-only edits; run again when a caption changes.
 void NameInputsByCaptions(HWND dialog);
 
 // After the program wrote the text of `window`: names the inputs again when

@@ -12,6 +12,8 @@ bool hasClass(HWND window, const wchar_t* name) {
 
 }  // namespace
 
+bool IsButton(HWND window) { return hasClass(window, L"BUTTON"); }
+
 bool IsEdit(HWND window) { return hasClass(window, L"EDIT"); }
 
 bool IsStatic(HWND window) { return hasClass(window, L"STATIC"); }

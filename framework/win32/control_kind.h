@@ -8,6 +8,7 @@
 // and the text it holds.
 namespace control_kind {
 
+bool IsButton(HWND window);
 bool IsEdit(HWND window);
 bool IsStatic(HWND window);
 LONG Style(HWND window);

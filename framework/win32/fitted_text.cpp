@@ -8,12 +8,11 @@
 #include <utility>
 
 #include "framework/win32/control_kind.h"
+#include "windowing/text_fitting.h"
 
 namespace fitted_text {
 
 namespace {
-
-constexpr double kSmallestShare = 0.85;
 
 using control_kind::IsEdit;
 using control_kind::IsStatic;
@@ -104,7 +103,7 @@ void Fit(HWND control) {
     LOGFONTW font = normalFont(control);
     const LONG normal = std::abs(font.lfHeight);
     const LONG sign = font.lfHeight < 0 ? -1 : 1;
-    for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestShare + 0.5) && height > 0; --height) {
+    for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestOneLineShare + 0.5) && height > 0; --height) {
         font.lfHeight = sign * height;
         useFont(control, fontOf(font));
         if (widestLine(control, fontOf(font), text) <= room(control)) return;

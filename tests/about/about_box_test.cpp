@@ -42,8 +42,8 @@ void expectOpened(UserAtWindow& about) {
     const WebLinkControl* link = linkIn(about);
     ASSERT_NE(link, nullptr);
     EXPECT_TRUE(link->visible());
-    EXPECT_EQ(link->text(), link->properties().caption);
-    EXPECT_EQ(link->properties().url, kAddress);
+    EXPECT_EQ(link->text(), link->description().text);
+    EXPECT_EQ(link->description().target, kAddress);
     // Centred on the screen.
     const RECT& box = WindowSystem::instance().find(about.dialog())->rect();
     const POINT screen = WindowSystem::instance().screenSize();
@@ -170,7 +170,7 @@ TEST(CsHyperlink, IsCreatedByNameAndHostsTheLinkWithNoState) {
         const auto* control = dynamic_cast<const WebLinkControl*>(WindowSystem::instance().find(link->m_hWnd));
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->id(), 4321);
-        EXPECT_TRUE(control->properties().url.empty());
+        EXPECT_TRUE(control->description().target.empty());
         main.press(Key::Escape);
     });
     runProgram();

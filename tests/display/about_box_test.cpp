@@ -54,6 +54,8 @@ TEST_F(AboutBoxOnScreen, TheLinkShowsItsStoredCaptionAndOpensItsAddress) {
         EXPECT_EQ(link->text(), QStringLiteral("Click here to visit the resonix web site for news."));
         EXPECT_TRUE(link->font().bold());
         EXPECT_TRUE(link->font().underline());
+        EXPECT_FALSE(link->font().italic() || link->font().strikeOut());
+        EXPECT_EQ(link->sizeHint(), QSize(342, 26)) << "its stored extent at 96 dots per inch";
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 
         QAccessibleInterface* accessible = accessibleOf(link);
