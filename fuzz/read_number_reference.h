@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-// A second reader of typed numbers, written apart from the program's, for its
-// test and its fuzz target: the decimal number a text begins with is cut out
-// by the grammar here and converted by the C library's strtod, which is
-// exact where glibc is the C library.
+// A second reader of typed numbers, written apart from the program's, for the
+// number reader's fuzz target and its test: the decimal number a text begins
+// with is cut out by the grammar here and converted by the C library's
+// strtod, which is exact where glibc is the C library.
 namespace reference {
 
 // The decimal number that `text` begins with after blanks, its sign
