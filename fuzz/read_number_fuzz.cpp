@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/read_number_reference.h"
 #include "numbers/printf_format.h"
 #include "numbers/read_number.h"
-#include "fuzz/read_number_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <algorithm>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "fuzz/read_number_reference.h"
 
