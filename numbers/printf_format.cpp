@@ -1,5 +1,6 @@
 #include "numbers/printf_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -15,6 +16,7 @@ struct Directive {
     bool plus = false;      // '+'
     bool space = false;     // ' '
     bool zeros = false;     // '0'
+    bool alternate = false; // '#'
     int width = 0;
     int precision = -1;     // none
     char conversion = 0;
@@ -43,6 +45,7 @@ bool readDirective(const char*& at, va_list& args, Directive& directive) {
         else if (*at == '+') directive.plus = true;
         else if (*at == ' ') directive.space = true;
         else if (*at == '0') directive.zeros = true;
+        else if (*at == '#') directive.alternate = true;
         else break;
     }
     if (!readField(at, args, directive.width)) return false;
@@ -86,23 +89,44 @@ std::string_view signOf(const Directive& directive, bool negative) {
 }
 
 void appendDouble(std::string& out, const Directive& directive, double value) {
-    const int precision = directive.precision < 0 ? 6 : directive.precision;
     const double magnitude = std::fabs(value);
+    const bool finite = std::isfinite(value);
+    int precision = directive.precision < 0 ? 6 : directive.precision;
+    std::chars_format style = directive.conversion == 'f'   ? std::chars_format::fixed
+                              : directive.conversion == 'e' ? std::chars_format::scientific
+                                                            : std::chars_format::general;
     // Room for 309 integer digits, the point, the precision's digits and an exponent.
     std::vector<char> buffer(static_cast<std::size_t>(precision) + 330);
     char* const first = buffer.data();
     char* const last = first + buffer.size();
-    std::to_chars_result written{};
-    if (directive.conversion == 'f') {
-        written = std::to_chars(first, last, magnitude, std::chars_format::fixed, precision);
-    } else if (directive.conversion == 'e') {
-        written = std::to_chars(first, last, magnitude, std::chars_format::scientific, precision);
-    } else {
-        written = std::to_chars(first, last, magnitude, std::chars_format::general, precision == 0 ? 1 : precision);
+    if (style == std::chars_format::general) {
+        precision = std::max(precision, 1);
+        if (directive.alternate && finite) {
+            // '#' keeps the zeros that %g drops: the style %g chooses by the
+            // exponent of the value rounded to the precision, with every digit.
+            char* const end = std::to_chars(first, last, magnitude, std::chars_format::scientific, precision - 1).ptr;
+            const char* const mark = std::find(first, end, 'e');
+            int exponent = 0;
+            std::from_chars(mark + 2, end, exponent);
+            if (mark[1] == '-') exponent = -exponent;
+            const bool fixed = exponent >= -4 && exponent < precision;
+            // Where rounding carries the fixed style into an exponent
+            // (999999.5 to six digits), glibc keeps the fixed style's count
+            // of digits after the point, none: "1.e+06".
+            const bool carried = exponent == precision &&
+                                 std::to_chars(first, last, std::floor(magnitude), std::chars_format::fixed, 0).ptr - first == precision;
+            style = fixed ? std::chars_format::fixed : std::chars_format::scientific;
+            precision = fixed ? precision - 1 - exponent : carried ? 0 : precision - 1;
+        }
     }
-    const std::string_view body(first, written.ec == std::errc() ? static_cast<std::size_t>(written.ptr - first) : 0);
+    const std::to_chars_result written = std::to_chars(first, last, magnitude, style, precision);
+    std::string body(first, written.ec == std::errc() ? written.ptr : first);
+    if (directive.alternate && finite && body.find('.') == std::string::npos) {
+        // '#' prints the point even with no digit after it.
+        body.insert(std::min(body.find('e'), body.size()), 1, '.');
+    }
     // Infinities and not-a-numbers are padded with blanks, never zeros.
-    appendPadded(out, directive, signOf(directive, std::signbit(value)), body, std::isfinite(value));
+    appendPadded(out, directive, signOf(directive, std::signbit(value)), body, finite);
 }
 
 void appendInt(std::string& out, const Directive& directive, int value) {
@@ -121,7 +145,8 @@ void appendInt(std::string& out, const Directive& directive, int value) {
 }
 
 void appendText(std::string& out, const Directive& directive, const char* text) {
-    std::string_view body = text ? std::string_view(text) : std::string_view("(null)");
+    // A null pointer as glibc prints it: "(null)", or nothing where a precision would cut that.
+    std::string_view body = text ? text : directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
     if (directive.precision >= 0 && body.size() > static_cast<std::size_t>(directive.precision)) {
         body = body.substr(0, static_cast<std::size_t>(directive.precision));
     }
