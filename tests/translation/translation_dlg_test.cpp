@@ -32,9 +32,6 @@ const std::vector<std::string> kMassItems = {"kg", "slugs", "lbm"};
 const std::vector<std::string> kStiffnessItems = {"N/m", "N/mm", "lbf/ft", "lbf/in"};
 const std::vector<std::string> kFrequencyItems = {"rad/sec", "Hz"};
 
-// 10 kg on 1000 N/m.
-const Example& kTenKg = kExamples[0];
-
 // The controls in the groups that show and hide together.
 const std::vector<int> kAlwaysShown = {IDC_TRA_ANALYSIS_GROUP, IDC_TRA_ANALYSIS, IDCANCEL};
 const std::vector<int> kCalculateButton = {IDOK};
@@ -152,8 +149,8 @@ TEST_F(TranslationDlgTest, VisibilityAndTextsFollowEachEvent) {
             w.click(IDOK);
             expectVisibility(w, kSuccess);
             EXPECT_EQ(w.text(IDC_TRA_RESULTS_TITLE), "Natural Frequency");
-            EXPECT_EQ(w.text(IDC_TRA_RESULTS), kTenKg.results);
-            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kTenKg.deflection);
+            EXPECT_EQ(w.text(IDC_TRA_RESULTS), kExamples[0].results);
+            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kExamples[0].deflection);
         }
         {
             SCOPED_TRACE("input 1 typed");
@@ -472,8 +469,8 @@ TEST_F(TranslationDlgTest, TheLastSystemOutlivesTheWindow) {
         w.type(IDC_TRA_INPUT2, "1000");
         SendMessageA(w.control(IDC_TRA_UNITS1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         w.click(IDOK);
-        EXPECT_EQ(w.text(IDC_TRA_RESULTS), kTenKg.results);
-        EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kTenKg.deflection);
+        EXPECT_EQ(w.text(IDC_TRA_RESULTS), kExamples[0].results);
+        EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kExamples[0].deflection);
         w.press(Key::Escape);
     });
     run();
