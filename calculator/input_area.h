@@ -50,8 +50,8 @@ struct InputArea {
     // Shows or hides the whole area, captions first and unit lists last.
     void Show(int command) const;
     // Writes the captions and fills the unit lists, which the window has
-    // emptied, with the names of `setUp`'s units; with no set-up the captions keep their texts and
-    // the lists stay empty. Either way the SI unit (the
+    // emptied, with the names of `setUp`'s units; with no set-up the captions
+    // keep their texts and the lists stay empty. Either way the SI unit (the
     // first position) is then selected in each list, which reports nothing.
     void Apply(const InputSetUp* setUp) const;
     // What the user typed and chose, for Calculate.

@@ -7,12 +7,12 @@
 #include "units/unit_factors.h"
 
 // The Rotation calculator's units, one table per quantity, in the order its
-// lists show them. Each conversion keeps the arithmetic of the program's
-// results to the last digit: a factor is formed first, left to right, and the
-// value multiplied in last; out of SI a value is divided by the factor it is
+// lists show them. The order of operations is part of the results, down to
+// their last digit: a factor is formed first, left to right, and the value
+// multiplied in last; out of SI a value is divided by the factor it is
 // multiplied by on the way in, never multiplied by a reciprocal. The
-// stiffnesses per degree are the exception, written as they always have
-// been: out of SI they start from RAD_PER_DEG times the stiffness per radian.
+// stiffnesses per degree are the exception: out of SI they start from
+// RAD_PER_DEG times the stiffness per radian.
 namespace rotation {
 
 // Natural frequency, rad/sec first.

@@ -6,12 +6,11 @@
 #include "units/unit_factors.h"
 
 // The Translation calculator's units, one table per quantity, in the order
-// its lists show them. Each conversion keeps the arithmetic of the program's
-// results to the last digit: where a factor is a product of two constants it
-// is formed first and the value multiplied in last, and out of SI an English
+// its lists show them. The order of operations is part of the results, down
+// to their last digit: where a factor is a product of two constants it is
+// formed first and the value multiplied in last, and out of SI an English
 // unit divides by the factor it multiplies by on the way in. Hz and N/mm are
-// the exceptions, written as they always have been: out of SI they multiply
-// by CYCLE_PER_RAD and by 0.001.
+// the exceptions: out of SI they multiply, by CYCLE_PER_RAD and by 0.001.
 namespace translation {
 
 // Mass, kg first.
