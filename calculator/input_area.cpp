@@ -8,9 +8,13 @@ void EmptyList(const CListBox& list) { list.SendMessageA(LB_RESETCONTENT); }
 
 namespace {
 
-void InsertItems(const CListBox& list, std::span<const char* const> items) {
-    for (std::size_t index = 0; index < items.size(); ++index) {
-        list.SendMessageA(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(items[index]));
+void insertItem(const CListBox& list, std::size_t index, const char* item) {
+    list.SendMessageA(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+}
+
+void insertUnits(const CListBox& list, UnitTable units) {
+    for (std::size_t index = 0; index < units.size(); ++index) {
+        insertItem(list, index, units[index].name);
     }
 }
 
@@ -18,7 +22,9 @@ void InsertItems(const CListBox& list, std::span<const char* const> items) {
 
 void FillList(const CListBox& list, std::span<const char* const> items) {
     EmptyList(list);
-    InsertItems(list, items);
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        insertItem(list, index, items[index]);
+    }
 }
 
 int Selection(const CListBox& list) { return static_cast<int>(list.SendMessageA(LB_GETCURSEL)); }
@@ -44,8 +50,8 @@ void InputArea::Apply(const InputSetUp* setUp) const {
     if (setUp) {
         caption1.SetWindowTextA(setUp->caption1);
         caption2.SetWindowTextA(setUp->caption2);
-        InsertItems(units1, setUp->units1);
-        InsertItems(units2, setUp->units2);
+        insertUnits(units1, setUp->units1);
+        insertUnits(units2, setUp->units2);
     }
     units2.SendMessageA(LB_SETCURSEL, 0);
     units1.SendMessageA(LB_SETCURSEL, 0);

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "calculator/calc_request.h"
+#include "calculator/unit_table.h"
 #include "framework/afxwin.h"
 
 // What the two calculator windows do alike with their controls: the analysis
@@ -22,12 +23,13 @@ void EmptyList(const CListBox& list);
 // The selected position, or LB_ERR.
 int Selection(const CListBox& list);
 
-// What choosing an analysis puts in the input area.
+// What choosing an analysis puts in the input area: the captions, and the
+// unit tables whose names fill the lists.
 struct InputSetUp {
     const char* caption1;
-    std::span<const char* const> units1;
+    UnitTable units1;
     const char* caption2;
-    std::span<const char* const> units2;
+    UnitTable units2;
 };
 
 // The set-up of `analysis`, or null for a position outside `setUps` (nothing
@@ -48,8 +50,8 @@ struct InputArea {
     // Shows or hides the whole area, captions first and unit lists last.
     void Show(int command) const;
     // Writes the captions and fills the unit lists, which the window has
-    // emptied, from `setUp`; with no set-up the captions keep their texts and
-    // the lists stay empty. Either way the SI unit (the
+    // emptied, with the names of `setUp`'s units; with no set-up the captions
+    // keep their texts and the lists stay empty. Either way the SI unit (the
     // first position) is then selected in each list, which reports nothing.
     void Apply(const InputSetUp* setUp) const;
     // What the user typed and chose, for Calculate.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "calculator/unit_table.h"
 #include "fuzz/calc_checks.h"
 #include "numbers/read_number.h"
 #include "units/unit_factors.h"
@@ -17,9 +19,9 @@ struct Analysis {
     const char* format;
     const char* message;
     double Kept::*input1;
-    int units1;  // the length of the unit list of input 1
+    calculator::UnitTable units1;  // the units of input 1's list
     double Kept::*input2;
-    int units2;
+    calculator::UnitTable units2;
     double Kept::*computed;
     double Kept::*tested;
 };
@@ -36,8 +38,11 @@ bool checkStoredInputs(const Analysis<Kept>& analysis, const calculator::CalcReq
         calculate(calculator::CalcRequest{request.analysis, "1", "1", unit1, unit2}, fresh);
         return fresh.*quantity;
     };
-    const bool inList1 = request.unit1 >= 0 && request.unit1 < analysis.units1;
-    const bool inList2 = request.unit2 >= 0 && request.unit2 < analysis.units2;
+    const auto inList = [](int unit, calculator::UnitTable units) {
+        return unit >= 0 && static_cast<std::size_t>(unit) < units.size();
+    };
+    const bool inList1 = inList(request.unit1, analysis.units1);
+    const bool inList2 = inList(request.unit2, analysis.units2);
     checkConverted(before.*analysis.input1, after.*analysis.input1, numbers::readNumber(request.input1), inList1, request.unit1,
                    inList1 ? factorOf(request.unit1, 0, analysis.input1) : 0.0, "input 1");
     checkConverted(before.*analysis.input2, after.*analysis.input2, numbers::readNumber(request.input2), inList2, request.unit2,

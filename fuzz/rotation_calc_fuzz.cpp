@@ -10,12 +10,14 @@
 
 #include "fuzz/analysis_checks.h"
 #include "rotation/rotation_calc.h"
+#include "rotation/rotation_units.h"
 
 namespace {
 
 using rotation::KeptQuantities;
-
-constexpr int kInertiaUnits = 6, kStiffnessUnits = 6, kFrequencyUnits = 3;
+using rotation::kFrequencyUnits;
+using rotation::kInertiaUnits;
+using rotation::kStiffnessUnits;
 
 using Analysis = fuzz::Analysis<KeptQuantities>;
 

@@ -12,12 +12,14 @@
 
 #include "fuzz/analysis_checks.h"
 #include "translation/translation_calc.h"
+#include "translation/translation_units.h"
 
 namespace {
 
 using translation::KeptQuantities;
-
-constexpr int kMassUnits = 3, kStiffnessUnits = 4, kFrequencyUnits = 2;
+using translation::kFrequencyUnits;
+using translation::kMassUnits;
+using translation::kStiffnessUnits;
 
 using Analysis = fuzz::Analysis<KeptQuantities>;
 

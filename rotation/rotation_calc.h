@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "calculator/calc_request.h"
 
 // The arithmetic behind the Rotation window's Calculate: a body of polar
@@ -27,11 +25,5 @@ using calculator::CalcResult;
 // chosen analysis and formats the answer. Updates `kept` as it goes: both
 // converted inputs are stored even when the calculation then fails.
 CalcResult calculate(const CalcRequest& request, KeptQuantities& kept);
-
-// A typed value in the unit at a list position, in SI; nothing for a
-// position that is not in the list.
-std::optional<double> frequencyToRadPerSec(double value, int unit);
-std::optional<double> inertiaToKgM2(double value, int unit);
-std::optional<double> stiffnessToNmPerRad(double value, int unit);
 
 }  // namespace rotation

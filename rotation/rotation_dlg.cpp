@@ -4,11 +4,15 @@
 
 #include "res/resource.h"
 #include "rotation/rotation_calc.h"
+#include "rotation/rotation_units.h"
 
 namespace {
 
 using calculator::InputSetUp;
 using calculator::kBlank;
+using rotation::kFrequencyUnits;
+using rotation::kInertiaUnits;
+using rotation::kStiffnessUnits;
 
 // The last system calculated, in SI units. It belongs to the program rather
 // than to one opening of the window, so it survives "Return" and the next
@@ -19,15 +23,9 @@ rotation::KeptQuantities rot_kept;
 constexpr std::array<const char*, 3> kAnalyses = {"natural frequency", "torsional stiffness",
                                                   "polar moment of inertia"};
 
-// Unit lists, SI unit first: Calculate maps each position to its factor.
-constexpr std::array<const char*, 6> kInertiaUnits = {"kg m^2 (N m sec^2)", "slugs ft^2", "slugs in^2",
-                                                      "lbm ft^2",           "lbm in^2",   "lbf in sec^2"};
-constexpr std::array<const char*, 6> kStiffnessUnits = {"N m/rad", "ft lbf/rad", "in lbf/rad",
-                                                        "N m/deg", "ft lbf/deg", "in lbf/deg"};
-constexpr std::array<const char*, 3> kFrequencyUnits = {"rad/sec", "Hz", "rpm"};
-
-// The two stiffness captions differ in the case of one letter, as they
-// always have.
+// The unit lists come from the tables Calculate converts with, so a position
+// means the same unit to both. The two stiffness captions differ in the case
+// of one letter, as they always have.
 constexpr std::array<InputSetUp, kAnalyses.size()> kSetUps = {{
     {"Polar Moment of Inertia", kInertiaUnits, "Torsional stiffness", kStiffnessUnits},  // natural frequency
     {"Natural Frequency", kFrequencyUnits, "Polar Moment of Inertia", kInertiaUnits},    // torsional stiffness

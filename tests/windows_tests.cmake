@@ -28,6 +28,7 @@ target_link_libraries(numbers_test PRIVATE resonix_numbers)
 
 resonix_windows_test(calculations_test
   calculator/echo_text_test.cpp
+  calculator/unit_tables_test.cpp
   rotation/rotation_calc_test.cpp
   translation/translation_calc_test.cpp)
 target_link_libraries(calculations_test PRIVATE resonix_calculations)

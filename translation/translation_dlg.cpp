@@ -5,11 +5,15 @@
 #include "calculator/input_area.h"
 #include "res/resource.h"
 #include "translation/translation_calc.h"
+#include "translation/translation_units.h"
 
 namespace {
 
 using calculator::InputSetUp;
 using calculator::kBlank;
+using translation::kFrequencyUnits;
+using translation::kMassUnits;
+using translation::kStiffnessUnits;
 
 // The last system calculated, in SI units, with the text of its static
 // deflection. It belongs to the program rather than to one opening of the
@@ -19,11 +23,8 @@ translation::KeptQuantities tra_kept;
 // The analyses, in list order: the position is what Calculate branches on.
 constexpr std::array<const char*, 3> kAnalyses = {"natural frequency", "stiffness", "mass"};
 
-// Unit lists, SI unit first: Calculate maps each position to its factor.
-constexpr std::array<const char*, 3> kMassUnits = {"kg", "slugs", "lbm"};
-constexpr std::array<const char*, 4> kStiffnessUnits = {"N/m", "N/mm", "lbf/ft", "lbf/in"};
-constexpr std::array<const char*, 2> kFrequencyUnits = {"rad/sec", "Hz"};
-
+// The unit lists come from the tables Calculate converts with, so a position
+// means the same unit to both.
 constexpr std::array<InputSetUp, kAnalyses.size()> kSetUps = {{
     {"Mass", kMassUnits, "Stiffness", kStiffnessUnits},                   // natural frequency
     {"Natural Frequency", kFrequencyUnits, "Mass", kMassUnits},           // stiffness

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/items_by_text.h"
 #include "res/resource.h"
 #include "res/resources.h"
 #include "rotation/rotation_examples.h"
@@ -83,9 +84,9 @@ TEST_F(RotationDlgTest, WorkedExamples) {
             SCOPED_TRACE(example.name);
             w.choose(IDC_ROT_ANALYSIS, example.analysis);
             w.type(IDC_ROT_INPUT1, example.input1);
-            w.choose(IDC_ROT_UNITS1, example.unit1);
+            chooseItem(w, IDC_ROT_UNITS1, example.unit1);
             w.type(IDC_ROT_INPUT2, example.input2);
-            w.choose(IDC_ROT_UNITS2, example.unit2);
+            chooseItem(w, IDC_ROT_UNITS2, example.unit2);
             w.click(IDOK);
             EXPECT_EQ(w.text(IDC_ROT_INPUT1), example.echo1);
             EXPECT_EQ(w.text(IDC_ROT_INPUT2), example.echo2);
@@ -141,8 +142,8 @@ TEST_F(RotationDlgTest, AnEditAfterCalculateBlanksTheResultsUnderTheirTitle) {
     const Row rows[] = {
         {"input 1 typed", [](UserAtWindow& w) { w.type(IDC_ROT_INPUT1, "20"); }},
         {"input 2 typed", [](UserAtWindow& w) { w.type(IDC_ROT_INPUT2, "2"); }},
-        {"unit 1 picked", [](UserAtWindow& w) { w.choose(IDC_ROT_UNITS1, kSlugsFt2); }},
-        {"unit 2 picked", [](UserAtWindow& w) { w.choose(IDC_ROT_UNITS2, kNmPerDeg); }},
+        {"unit 1 picked", [](UserAtWindow& w) { chooseItem(w, IDC_ROT_UNITS1, "slugs ft^2"); }},
+        {"unit 2 picked", [](UserAtWindow& w) { chooseItem(w, IDC_ROT_UNITS2, "N m/deg"); }},
     };
     user.at(kCaption, [&](UserAtWindow& w) {
         enter(w, kNaturalFrequency, "1", "100");
@@ -235,13 +236,13 @@ TEST_F(RotationDlgTest, TheLastSystemOutlivesTheWindow) {
     // Calculate goes on with the inertia kept from the earlier opening.
     user.at(kCaption, [](UserAtWindow& w) {
         enter(w, kTorsionalStiffness, "1", "1");
-        w.choose(IDC_ROT_UNITS1, kHz);
+        chooseItem(w, IDC_ROT_UNITS1, "Hz");
         w.click(IDOK);
         w.press(Key::Escape);
     });
     user.at(kCaption, [](UserAtWindow& w) {
         enter(w, kTorsionalStiffness, "1", "999");
-        w.choose(IDC_ROT_UNITS1, kHz);
+        chooseItem(w, IDC_ROT_UNITS1, "Hz");
         SendMessageA(w.control(IDC_ROT_UNITS2), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         w.click(IDOK);
         EXPECT_EQ(w.text(IDC_ROT_RESULTS), kExamples[1].results);

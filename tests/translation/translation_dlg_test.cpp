@@ -9,11 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "calculator/items_by_text.h"
+#include "calculator/unit_position.h"
 #include "numbers/read_number.h"
 #include "res/resource.h"
 #include "res/resources.h"
 #include "support/scripted_user.h"
 #include "translation/translation_calc.h"
+#include "translation/translation_examples.h"
+#include "translation/translation_units.h"
 
 namespace {
 
@@ -21,20 +25,12 @@ constexpr const char* kCaption = "Translation";
 constexpr const char* kBlank = " ";
 constexpr const char* kZeroEcho = "             0";
 
-// List positions, as the user sees the lists.
-constexpr int kNaturalFrequency = 0, kStiffness = 1, kMass = 2;
-constexpr int kKg = 0, kSlugs = 1, kLbm = 2;
-constexpr int kNPerM = 0, kNPerMm = 1, kLbfPerFt = 2, kLbfPerIn = 3;
-constexpr int kRadPerSec = 0, kHz = 1;
+using namespace translation_examples;
 
 const std::vector<std::string> kAnalysisItems = {"natural frequency", "stiffness", "mass"};
 const std::vector<std::string> kMassItems = {"kg", "slugs", "lbm"};
 const std::vector<std::string> kStiffnessItems = {"N/m", "N/mm", "lbf/ft", "lbf/in"};
 const std::vector<std::string> kFrequencyItems = {"rad/sec", "Hz"};
-
-// 10 kg on 1000 N/m: omega = 10 rad/sec.
-constexpr const char* kTenKgNaturalFrequency = "            10 rad/sec\r\n\r\n          1.592 Hz";
-constexpr const char* kTenKgDeflection = "          98.1 mm \r\n\r\n           3.86 in";
 
 // The controls in the groups that show and hide together.
 const std::vector<int> kAlwaysShown = {IDC_TRA_ANALYSIS_GROUP, IDC_TRA_ANALYSIS, IDCANCEL};
@@ -104,51 +100,20 @@ protected:
 };
 
 TEST_F(TranslationDlgTest, WorkedExamples) {
-    struct Row {
-        const char* name;
-        int analysis;
-        const char* input1;
-        int unit1;
-        const char* input2;
-        int unit2;
-        const char* echo1;
-        const char* echo2;
-        const char* title;
-        const char* results;
-        const char* deflection;
-    };
-    const Row rows[] = {
-        {"natural frequency, SI", kNaturalFrequency, "10", kKg, "1000", kNPerM, "            10", "          1000",
-         "Natural Frequency", kTenKgNaturalFrequency, kTenKgDeflection},
-        {"stiffness, SI", kStiffness, "10", kRadPerSec, "10", kKg, "            10", "            10", "Stiffness",
-         "          1000 N/m \r\n              1 N/mm \r\n\r\n          68.52 lbf/ft \r\n           5.71 lbf/in",
-         kTenKgDeflection},
-        {"mass, SI", kMass, "10", kRadPerSec, "1000", kNPerM, "            10", "          1000", "Mass",
-         "            10 kg \r\n\r\n         0.6854 slugs \r\n\r\n          22.05 lbm", kTenKgDeflection},
-        {"natural frequency, slugs and lbf/in", kNaturalFrequency, "1", kSlugs, "100", kLbfPerIn, "             1",
-         "           100", "Natural Frequency", "         34.65 rad/sec\r\n\r\n          5.514 Hz",
-         "          8.17 mm \r\n\r\n          0.322 in"},
-        {"stiffness, Hz and lbm", kStiffness, "1", kHz, "1", kLbm, "             1", "             1", "Stiffness",
-         "          17.9 N/m \r\n         0.0179 N/mm \r\n\r\n          1.227 lbf/ft \r\n         0.1022 lbf/in",
-         "           248 mm \r\n\r\n           9.78 in"},
-        {"mass, Hz and lbf/ft", kMass, "2", kHz, "50", kLbfPerFt, "             2", "            50", "Mass",
-         "         4.621 kg \r\n\r\n         0.3167 slugs \r\n\r\n          10.19 lbm",
-         "          62.1 mm \r\n\r\n           2.45 in"},
-    };
     user.at(kCaption, [&](UserAtWindow& w) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(row.name);
-            w.choose(IDC_TRA_ANALYSIS, row.analysis);
-            w.type(IDC_TRA_INPUT1, row.input1);
-            w.choose(IDC_TRA_UNITS1, row.unit1);
-            w.type(IDC_TRA_INPUT2, row.input2);
-            w.choose(IDC_TRA_UNITS2, row.unit2);
+        for (const Example& example : kExamples) {
+            SCOPED_TRACE(example.name);
+            w.choose(IDC_TRA_ANALYSIS, example.analysis);
+            w.type(IDC_TRA_INPUT1, example.input1);
+            chooseItem(w, IDC_TRA_UNITS1, example.unit1);
+            w.type(IDC_TRA_INPUT2, example.input2);
+            chooseItem(w, IDC_TRA_UNITS2, example.unit2);
             w.click(IDOK);
-            EXPECT_EQ(w.text(IDC_TRA_INPUT1), row.echo1);
-            EXPECT_EQ(w.text(IDC_TRA_INPUT2), row.echo2);
-            EXPECT_EQ(w.text(IDC_TRA_RESULTS_TITLE), row.title);
-            EXPECT_EQ(w.text(IDC_TRA_RESULTS), row.results);
-            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), row.deflection);
+            EXPECT_EQ(w.text(IDC_TRA_INPUT1), example.echo1);
+            EXPECT_EQ(w.text(IDC_TRA_INPUT2), example.echo2);
+            EXPECT_EQ(w.text(IDC_TRA_RESULTS_TITLE), example.title);
+            EXPECT_EQ(w.text(IDC_TRA_RESULTS), example.results);
+            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), example.deflection);
             expectVisibility(w, kSuccess);
         }
         w.press(Key::Escape);
@@ -184,8 +149,8 @@ TEST_F(TranslationDlgTest, VisibilityAndTextsFollowEachEvent) {
             w.click(IDOK);
             expectVisibility(w, kSuccess);
             EXPECT_EQ(w.text(IDC_TRA_RESULTS_TITLE), "Natural Frequency");
-            EXPECT_EQ(w.text(IDC_TRA_RESULTS), kTenKgNaturalFrequency);
-            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kTenKgDeflection);
+            EXPECT_EQ(w.text(IDC_TRA_RESULTS), kExamples[0].results);
+            EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kExamples[0].deflection);
         }
         {
             SCOPED_TRACE("input 1 typed");
@@ -196,7 +161,7 @@ TEST_F(TranslationDlgTest, VisibilityAndTextsFollowEachEvent) {
             EXPECT_EQ(w.text(IDC_TRA_INPUT2), "          1000");
             EXPECT_EQ(w.text(IDC_TRA_RESULTS_TITLE), "Natural Frequency");
             EXPECT_EQ(w.items(IDC_TRA_UNITS1), kMassItems);
-            EXPECT_EQ(w.selection(IDC_TRA_UNITS1), kKg);
+            EXPECT_EQ(chosenItem(w, IDC_TRA_UNITS1), "kg");
         }
         {
             SCOPED_TRACE("input 2 typed after a success");
@@ -212,20 +177,20 @@ TEST_F(TranslationDlgTest, VisibilityAndTextsFollowEachEvent) {
             SCOPED_TRACE("unit 2 picked after a success");
             w.click(IDOK);
             expectVisibility(w, kSuccess);
-            w.choose(IDC_TRA_UNITS2, kNPerMm);
+            chooseItem(w, IDC_TRA_UNITS2, "N/mm");
             expectVisibility(w, kInputChanged);
             expectResultsBlank(w);
-            EXPECT_EQ(w.selection(IDC_TRA_UNITS2), kNPerMm);
+            EXPECT_EQ(chosenItem(w, IDC_TRA_UNITS2), "N/mm");
             EXPECT_EQ(w.text(IDC_TRA_INPUT2), "          2000");
         }
         {
             SCOPED_TRACE("unit 1 picked after a success");
             w.click(IDOK);
             expectVisibility(w, kSuccess);
-            w.choose(IDC_TRA_UNITS1, kLbm);
+            chooseItem(w, IDC_TRA_UNITS1, "lbm");
             expectVisibility(w, kInputChanged);
             expectResultsBlank(w);
-            EXPECT_EQ(w.selection(IDC_TRA_UNITS1), kLbm);
+            EXPECT_EQ(chosenItem(w, IDC_TRA_UNITS1), "lbm");
         }
         {
             SCOPED_TRACE("failure right after a success");
@@ -263,7 +228,7 @@ TEST_F(TranslationDlgTest, VisibilityAndTextsFollowEachEvent) {
         {
             SCOPED_TRACE("the same analysis chosen again");
             w.type(IDC_TRA_INPUT1, "10");
-            w.choose(IDC_TRA_UNITS2, kLbfPerIn);
+            chooseItem(w, IDC_TRA_UNITS2, "lbf/in");
             w.choose(IDC_TRA_ANALYSIS, kMass);
             expectVisibility(w, kAnalysisChosen);
             EXPECT_EQ(w.text(IDC_TRA_INPUT1), kBlank);
@@ -462,7 +427,9 @@ TEST_F(TranslationDlgTest, EchoesShowTheValueAsUnderstood) {
 TEST_F(TranslationDlgTest, CalculatingAgainGivesTheSameResults) {
     // 0.90022 rad/sec on 123456 kg gives a stiffness just below 100050 N/m;
     // read back as 123460 kg it would print as 1.001e+05 instead.
-    const translation::CalcRequest drifted{kStiffness, "0.90022", "123460", kRadPerSec, kKg};
+    const translation::CalcRequest drifted{kStiffness, "0.90022", "123460",
+                                           unitPosition({translation::kFrequencyUnits}, "rad/sec"),
+                                           unitPosition({translation::kMassUnits}, "kg")};
     translation::KeptQuantities scratch;
     const std::string driftedResults = translation::calculate(drifted, scratch).results;
 
@@ -502,8 +469,8 @@ TEST_F(TranslationDlgTest, TheLastSystemOutlivesTheWindow) {
         w.type(IDC_TRA_INPUT2, "1000");
         SendMessageA(w.control(IDC_TRA_UNITS1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         w.click(IDOK);
-        EXPECT_EQ(w.text(IDC_TRA_RESULTS), kTenKgNaturalFrequency);
-        EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kTenKgDeflection);
+        EXPECT_EQ(w.text(IDC_TRA_RESULTS), kExamples[0].results);
+        EXPECT_EQ(w.text(IDC_TRA_DEFLECTION), kExamples[0].deflection);
         w.press(Key::Escape);
     });
     run();

@@ -13,19 +13,27 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstddef>
 #include <cstdlib>
 #include <random>
 #include <string>
 
 #include "numbers/printf_format.h"
 #include "rotation/rotation_calc.h"
+#include "rotation/rotation_units.h"
 #include "translation/translation_calc.h"
+#include "translation/translation_units.h"
 
 namespace {
 
 // Unit list lengths of each analysis: input 1's, input 2's.
-constexpr std::array<std::array<int, 2>, 3> kTranslationUnits = {{{3, 4}, {2, 3}, {2, 4}}};
-constexpr std::array<std::array<int, 2>, 3> kRotationUnits = {{{6, 6}, {3, 6}, {3, 6}}};
+using Lengths = std::array<std::array<std::size_t, 2>, 3>;
+constexpr Lengths kTranslationUnits = {{{translation::kMassUnits.size(), translation::kStiffnessUnits.size()},
+                                        {translation::kFrequencyUnits.size(), translation::kMassUnits.size()},
+                                        {translation::kFrequencyUnits.size(), translation::kStiffnessUnits.size()}}};
+constexpr Lengths kRotationUnits = {{{rotation::kInertiaUnits.size(), rotation::kStiffnessUnits.size()},
+                                     {rotation::kFrequencyUnits.size(), rotation::kInertiaUnits.size()},
+                                     {rotation::kFrequencyUnits.size(), rotation::kStiffnessUnits.size()}}};
 
 std::string escaped(const std::string& text) {
     std::string out;
@@ -59,15 +67,15 @@ std::string randomInput(std::mt19937& random) {
 }
 
 template <typename Kept, typename Calculate>
-void writeCases(char name, const std::array<std::array<int, 2>, 3>& units, Kept& kept, Calculate calculate, int count,
+void writeCases(char name, const Lengths& units, Kept& kept, Calculate calculate, int count,
                 std::mt19937& random) {
     std::string title;  // a failure keeps the title of the success before it
     for (int i = 0; i < count; ++i) {
         calculator::CalcRequest request;
         request.analysis = std::uniform_int_distribution<int>(0, 2)(random);
         const auto& lengths = units[static_cast<std::size_t>(request.analysis)];
-        request.unit1 = std::uniform_int_distribution<int>(0, lengths[0] - 1)(random);
-        request.unit2 = std::uniform_int_distribution<int>(0, lengths[1] - 1)(random);
+        request.unit1 = std::uniform_int_distribution<int>(0, static_cast<int>(lengths[0]) - 1)(random);
+        request.unit2 = std::uniform_int_distribution<int>(0, static_cast<int>(lengths[1]) - 1)(random);
         request.input1 = randomInput(random);
         request.input2 = randomInput(random);
         const auto result = calculate(request, kept);
