@@ -10,6 +10,7 @@ namespace control_kind {
 
 bool IsEdit(HWND window);
 bool IsStatic(HWND window);
+bool IsListBox(HWND window);
 LONG Style(HWND window);
 std::wstring Text(HWND window);
 
