@@ -20,13 +20,13 @@ struct ItemTips {
     HWND tooltip;
     int items = 0;  // the tools there are, for this many items
     int top = 0;    // from this first visible item
-    std::wstring text;
+    std::wstring text;  // the tip's text, read by the tooltip once it is given
 };
 
 TTTOOLINFOW toolFor(HWND list, int item) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRANSPARENT;  // a click on the tip reaches the list
+    tool.uFlags = TTF_TRANSPARENT;  // a click on the tip goes to what lies beneath it
     tool.hwnd = list;
     tool.uId = static_cast<UINT_PTR>(item);
     tool.lpszText = LPSTR_TEXTCALLBACKW;

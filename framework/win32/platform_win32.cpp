@@ -1,7 +1,7 @@
 // The class library's seam over Windows: dialogs from the templates the
 // program carries as data, texts in UTF-16, hosted controls as window
-// classes of the program's own, tips over cut list items, and the reports
-// for the tests.
+// classes of the program's own, tips over cut list items, and the
+// first-paint and font reports.
 
 #include "framework/platform.h"
 
