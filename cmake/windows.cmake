@@ -15,6 +15,8 @@ add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
   framework/win32/control_kind.cpp
   framework/win32/dialog_template_builder.cpp
   framework/win32/fitted_text.cpp
+  framework/win32/font_report.cpp
+  framework/win32/list_item_tips.cpp
   framework/win32/pixel_bitmap.cpp
   framework/win32/platform_win32.cpp
   framework/win32/utf16.cpp)

@@ -39,5 +39,5 @@ target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 resonix_windows_test(caption_search_test windowing/caption_search_test.cpp)
 target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
 
-resonix_windows_test(framework_test framework/win32/utf16_test.cpp)
+resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)

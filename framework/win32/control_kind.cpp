@@ -4,6 +4,8 @@ namespace control_kind {
 
 namespace {
 
+// Class names are matched as Windows matches them, whatever their case:
+// GetClassName gives "Edit" for a control made as "EDIT".
 bool hasClass(HWND window, const wchar_t* name) {
     wchar_t found[32] = {};
     GetClassNameW(window, found, 32);
@@ -17,6 +19,8 @@ bool IsButton(HWND window) { return hasClass(window, L"BUTTON"); }
 bool IsEdit(HWND window) { return hasClass(window, L"EDIT"); }
 
 bool IsStatic(HWND window) { return hasClass(window, L"STATIC"); }
+
+bool IsListBox(HWND window) { return hasClass(window, L"LISTBOX"); }
 
 LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 

@@ -11,6 +11,7 @@ namespace control_kind {
 bool IsButton(HWND window);
 bool IsEdit(HWND window);
 bool IsStatic(HWND window);
+bool IsListBox(HWND window);
 LONG Style(HWND window);
 std::wstring Text(HWND window);
 

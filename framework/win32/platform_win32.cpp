@@ -1,6 +1,7 @@
 // The class library's seam over Windows: dialogs from the templates the
 // program carries as data, texts in UTF-16, hosted controls as window
-// classes of the program's own, and the first-paint report.
+// classes of the program's own, tips over cut list items, and the
+// first-paint and font reports.
 
 #include "framework/platform.h"
 
@@ -18,6 +19,8 @@
 #include "framework/win32/control_classes.h"
 #include "framework/win32/dialog_template_builder.h"
 #include "framework/win32/fitted_text.h"
+#include "framework/win32/font_report.h"
+#include "framework/win32/list_item_tips.h"
 #include "framework/win32/pixel_bitmap.h"
 #include "framework/win32/resource_data.h"
 #include "framework/win32/utf16.h"
@@ -79,7 +82,8 @@ DialogFont desktopDialogFont() {
 int pictureScale(HWND dialog) { return std::max(1, static_cast<int>(GetDpiForWindow(dialog) / 96)); }
 
 // Gives the controls what the template carries beside their styles: the
-// pictures, the hosted controls' initial state; and fits one-line texts.
+// pictures, the hosted controls' initial state; fits one-line texts and
+// gives the lists their tips.
 // False when a hosted control refuses its state.
 bool prepareControls(HWND dialog, ModalRun& run) {
     const std::optional<std::vector<DialogInitRecord>> records =
@@ -102,6 +106,7 @@ bool prepareControls(HWND dialog, ModalRun& run) {
             if (!SendMessageW(control, WM_OCC_LOADFROMSTREAM, stream->size(), reinterpret_cast<LPARAM>(stream->data()))) return false;
         }
         if (fitted_text::IsFitted(control)) fitted_text::Fit(control);
+        if (control_kind::IsListBox(control)) list_item_tips::Attach(control);
         control = GetWindow(control, GW_HWNDNEXT);
     }
     accessible::NameInputsByCaptions(dialog);
@@ -134,6 +139,10 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     } else if (message == kFirstPaintDone) {
         FirstPaintReport::print();
         std::exit(0);
+    } else if (message != 0 && message == font_report::Message()) {
+        font_report::Write(dialog);
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
     }
     const std::optional<LRESULT> result = run->procedure(dialog, message, wParam, lParam);
     if (!result) return FALSE;
@@ -162,8 +171,9 @@ namespace platform {
 
 void SetProgramInstance(HINSTANCE instance) {
     programInstance = instance;
-    // The standard controls of the common controls 6 that the manifest asks for.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    // The standard controls of the common controls 6 that the manifest asks
+    // for, and its tooltips (which come with the bar classes).
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 }
 

@@ -8,7 +8,6 @@
 #include "tests/windows/user_input.h"
 #include "tests/windows/window_reading.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -37,6 +36,30 @@ std::string describe(const std::set<int>& ids) {
 void checkVisible(HWND window, const std::set<int>& expected, const std::string& state) {
     const std::set<int> actual = visibleIds(window);
     CHECK_TRUE(actual == expected, "controls shown " + state + ": " + describe(actual) + ", expected " + describe(expected));
+}
+
+// Every text the window shows whole, as the program lays it out for the
+// screen's dots per inch: each line of a label, a button and a read-only edit
+// within its room, and the results in a fixed-pitch font, so that their
+// columns line up. Input fields scroll what is typed; a list shows a cut item
+// whole in a tooltip.
+void checkTextsShowWhole(const ProgramUnderTest& program, HWND window, const std::string& state) {
+    const std::vector<ControlFont> fonts = ControlFonts(window, program.FontReportFile());
+    std::string faults;
+    for (const ControlFont& font : fonts) {
+        wchar_t kind[32] = {};
+        GetClassNameW(font.control, kind, 32);
+        const LONG style = GetWindowLongW(font.control, GWL_STYLE);
+        const bool edit = _wcsicmp(kind, L"Edit") == 0;
+        if (!IsWindowVisible(font.control) || (edit && !(style & ES_READONLY)) ||
+            (!edit && _wcsicmp(kind, L"Static") != 0 && _wcsicmp(kind, L"Button") != 0))
+            continue;
+        const std::string name = std::to_string(GetDlgCtrlID(font.control)) + " " + narrow(WindowText(font.control));
+        if (font.widest > font.room)
+            faults += " " + name + " is cut: " + std::to_string(font.widest) + " pixels in " + std::to_string(font.room) + ";";
+        if (edit && (style & ES_MULTILINE) && !font.fixedPitch) faults += " " + name + " in " + font.face + ", not fixed-pitch;";
+    }
+    CHECK_TRUE(!fonts.empty() && faults.empty(), "texts shown whole " + state + ":" + (fonts.empty() ? " no font report" : faults));
 }
 
 // Waits for a control's text, which the program writes a moment after the input.
@@ -106,7 +129,7 @@ void closeCalculator(ProgramUnderTest& program, const Calculator& calculator, HW
     CHECK_EQ_TEXT(ListSelection(main, IDC_MOTION_LIST), LB_ERR, "motion list without selection");
 }
 
-void runExample(HWND window, const Example& example, bool byEnter) {
+void runExample(const ProgramUnderTest& program, HWND window, const Example& example, bool byEnter) {
     const Calculator& c = *example.calculator;
     choose(window, c.analysis, example.analysis);
     checkVisible(window, c.chosen, "after choosing an analysis");
@@ -130,6 +153,7 @@ void runExample(HWND window, const Example& example, bool byEnter) {
     if (c.deflection && example.deflection)
         CHECK_EQ_TEXT(ControlText(window, c.deflection), std::wstring(example.deflection), "deflection");
     CHECK_TRUE(GetForegroundWindow() == window, "Calculate keeps the window open");
+    checkTextsShowWhole(program, window, "after Calculate");
 
     // An edit: a digit typed at the end of input 2.
     typeInto(window, c.input2, L"2");
@@ -261,7 +285,7 @@ void mainWindowAndCalculators(const GuiOptions& options) {
         for (; row < std::size(kExamples) && kExamples[row].calculator == &calculator; ++row) {
             check::BeginCase(std::string(narrow(calculator.title)) + " example " + std::to_string(row + 1) + " (" +
                              narrow(kExamples[row].input1) + ", " + narrow(kExamples[row].input2) + ")");
-            runExample(window, kExamples[row], row % 2 == 1);
+            runExample(program, window, kExamples[row], row % 2 == 1);
         }
         if (&calculator == &kTranslation) {
             // Calculate once more, then every control of the window in template order.
@@ -300,6 +324,44 @@ void waysToEnd(const GuiOptions& options) {
         }
         CHECK_TRUE(program.WaitForExit(), "the program ends");
     }
+}
+
+// ---- Unit names wider than their list ----
+
+const std::wstring kTooltipClass = L"tooltips_class32";
+
+// A unit name that its list cuts shows whole in a tooltip while the pointer
+// rests on it, and one that fits shows none. The list still chooses by
+// keyboard and mouse, and tells the window, which blanks the results.
+void unitNameTips(const GuiOptions& options) {
+    check::BeginCase("a unit name cut by its list shows whole in a tooltip");
+    ProgramUnderTest program(options.exePath);
+    if (!CHECK_TRUE(program.Start(), "resonix starts")) return;
+    const Calculator& c = kRotation;
+    HWND window = openCalculator(program, c);
+    if (!window) return;
+    choose(window, c.analysis, 0);
+    typeInto(window, c.input1, L"10");
+    typeInto(window, c.input2, L"100");
+    choose(window, c.units1, 1);
+    PressKey(VK_RETURN);  // Calculate, with the focus left in the list
+    CHECK_TRUE(soon([&] { return ControlText(window, c.results) != kBlank; }), "Enter in the list calculates");
+    const std::vector<std::wstring> units = ListItems(window, c.units1);
+    if (!CHECK_TRUE(units.size() > 2, "units listed")) return;
+
+    // The pointer rests on item 1 since it was chosen: longer than the tooltip's pause.
+    Sleep(1500);
+    CHECK_TRUE(!program.FindWindowOfClass(kTooltipClass), "no tooltip over " + narrow(units[1]) + ", which fits");
+    PointAtListItem(window, c.units1, 0);
+    HWND tip = nullptr;
+    CHECK_TRUE(soon([&] { return (tip = program.FindWindowOfClass(kTooltipClass)) != nullptr; }),
+               "a tooltip over " + narrow(units[0]) + ", which the list cuts");
+    if (tip) CHECK_EQ_TEXT(WindowText(tip), units[0], "the tooltip's text");
+    CHECK_EQ_TEXT(ListSelection(window, c.units1), 1, "the selection where the pointer rests");
+    PressKey(VK_DOWN);
+    CHECK_EQ_TEXT(ListSelection(window, c.units1), 2, "Down chooses the next unit");
+    CHECK_EQ_TEXT(textSoon(window, c.results, kBlank), kBlank, "a new unit blanks the results");
+    choose(window, c.units1, 0);
 }
 
 // ---- The same texts as the Linux build, for random inputs ----
@@ -357,6 +419,7 @@ void sameTextsAsLinux(const GuiOptions& options) {
             CHECK_EQ_TEXT(textSoon(window, c.resultsTitle, f[8]), f[8], "results title");
             CHECK_EQ_TEXT(textSoon(window, c.results, f[9]), f[9], "results");
             if (c.deflection && f[10] != L"-") CHECK_EQ_TEXT(ControlText(window, c.deflection), f[10], "deflection");
+            checkTextsShowWhole(program, window, "after Calculate");
         }
         closeCalculator(program, c, window, false);
     }
@@ -367,6 +430,7 @@ void sameTextsAsLinux(const GuiOptions& options) {
 void RunGuiCases(const GuiOptions& options) {
     if (!options.linuxTexts.empty()) sameTextsAsLinux(options);
     mainWindowAndCalculators(options);
+    unitNameTips(options);
     aboutBox(options, WayIn::VisitButton, WayOut::ReturnButton, "\"Visit Web Site\", then \"Return\"", true);
     aboutBox(options, WayIn::EnterOnButton, WayOut::Enter, "Enter on \"Visit Web Site\", then Enter", false);
     aboutBox(options, WayIn::EnterInList, WayOut::CloseBox, "Enter in the motion list, then the close box", false);
@@ -374,17 +438,15 @@ void RunGuiCases(const GuiOptions& options) {
     waysToEnd(options);
 }
 
-int SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix) {
-    int failures = 0;
+void SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix) {
+    check::BeginCase("pictures at " + narrow(suffix) + " dots per inch");
+    ProgramUnderTest program(exePath);
+    if (!CHECK_TRUE(program.Start(), "resonix starts")) return;
     auto save = [&](HWND window, const wchar_t* name) {
         const std::wstring path = folder + L"\\windows-" + name + L"-" + suffix + L".png";
-        if (!window || !SaveWindowPicture(window, path)) {
-            ++failures;
-            std::printf("picture %s not saved\n", narrow(path).c_str());
-        }
+        if (CHECK_TRUE(window && SaveWindowPicture(window, path), "picture " + narrow(path) + " saved"))
+            checkTextsShowWhole(program, window, "in the picture " + narrow(name));
     };
-    ProgramUnderTest program(exePath);
-    if (!program.Start()) return 4;
     HWND main = program.MainWindow();
     Activate(main);
     save(main, L"main");
@@ -399,10 +461,7 @@ int SavePictures(const std::wstring& exePath, const std::wstring& folder, const 
         Activate(main);
         ClickListItem(main, IDC_MOTION_LIST, c.motionIndex);
         HWND window = program.WaitForWindow(c.title);
-        if (!window) {
-            ++failures;
-            continue;
-        }
+        if (!CHECK_TRUE(window != nullptr, narrow(c.title) + " opens")) continue;
         Activate(window);
         choose(window, c.analysis, example->analysis);
         choose(window, c.units1, example->unit1);
@@ -412,8 +471,13 @@ int SavePictures(const std::wstring& exePath, const std::wstring& folder, const 
         Click(window, IDOK);
         textSoon(window, c.input1, example->echo1);
         save(window, &c == &kTranslation ? L"translation" : L"rotation");
+        if (&c == &kRotation) {
+            // The first inertia unit, whole in its tooltip.
+            PointAtListItem(window, c.units1, 0);
+            CHECK_TRUE(soon([&] { return program.FindWindowOfClass(kTooltipClass) != nullptr; }), "a unit name's tooltip");
+            save(window, L"rotation-tip");
+        }
         PressKey(VK_ESCAPE);
         program.WaitForWindowGone(c.title);
     }
-    return failures;
 }

@@ -13,5 +13,5 @@ struct GuiOptions {
 void RunGuiCases(const GuiOptions& options);
 
 // Opens every window and saves a picture of each into `folder`, named
-// windows-<window>-<suffix>.png. Returns the number of pictures that failed.
-int SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix);
+// windows-<window>-<suffix>.png, and checks that each shows its texts whole.
+void SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix);

@@ -5,7 +5,8 @@
 //                                    the GUI cases; OPENED_FILE is where opened_address_recorder
 //                                    writes, LINUX_TEXTS what the Linux build shows for random
 //                                    inputs (resonix_texts_on_linux), checked first
-//   resonix_gui_test.exe --pictures RESONIX_EXE FOLDER SUFFIX
+//   resonix_gui_test.exe --pictures RESONIX_EXE FOLDER DPI
+//                                    a picture of each window, whose texts must show whole
 
 #include "tests/windows/check.h"
 #include "tests/windows/gui_cases.h"
@@ -16,14 +17,13 @@
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
     if (mode == L"--pictures" && argc == 5) {
-        const int failures = SavePictures(argv[2], argv[3], argv[4]);
-        std::printf("%d pictures failed\n", failures);
-        return failures == 0 ? 0 : 1;
+        SavePictures(argv[2], argv[3], argv[4]);
+        return check::Finish();
     }
     if ((argc == 3 || argc == 4) && mode.rfind(L"--", 0) != 0) {
         RunGuiCases(GuiOptions{argv[1], argv[2], argc == 4 ? argv[3] : L""});
         return check::Finish();
     }
-    std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE [LINUX_TEXTS] | --pictures RESONIX_EXE FOLDER SUFFIX\n");
+    std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE [LINUX_TEXTS] | --pictures RESONIX_EXE FOLDER DPI\n");
     return 2;
 }

@@ -1,5 +1,7 @@
 #include "tests/windows/program_under_test.h"
 
+#include "framework/win32/font_report.h"
+
 #include <utility>
 #include <vector>
 
@@ -7,9 +9,11 @@ const wchar_t* const kMainTitle = L"SDOF System Natural Frequency,  version 2.1"
 
 namespace {
 
+// A window by its title, or by its class where one is given.
 struct Search {
     DWORD processId;
     const std::wstring* title;
+    const std::wstring* windowClass;
     std::vector<HWND> found;
 };
 
@@ -19,22 +23,35 @@ BOOL CALLBACK collect(HWND window, LPARAM context) {
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
     wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    if (*search->title != text) return TRUE;
+    if (search->windowClass) {
+        GetClassNameW(window, text, 256);
+        if (_wcsicmp(search->windowClass->c_str(), text) != 0) return TRUE;
+    } else {
+        GetWindowTextW(window, text, 256);
+        if (*search->title != text) return TRUE;
+    }
     search->found.push_back(window);
     return TRUE;
 }
 
 }  // namespace
 
-ProgramUnderTest::ProgramUnderTest(std::wstring exePath) : exePath_(std::move(exePath)) {}
+ProgramUnderTest::ProgramUnderTest(std::wstring exePath) : exePath_(std::move(exePath)) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    fontReport_ = std::string(folder) + "resonix-fonts-" + std::to_string(GetCurrentProcessId()) + ".txt";
+}
 
-ProgramUnderTest::~ProgramUnderTest() { Stop(); }
+ProgramUnderTest::~ProgramUnderTest() {
+    Stop();
+    DeleteFileA(fontReport_.c_str());
+}
 
 bool ProgramUnderTest::Start() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exePath_ + L"\"";
+    SetEnvironmentVariableA(font_report::kFileVariable, fontReport_.c_str());
     if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info_))
         return false;
@@ -43,9 +60,13 @@ bool ProgramUnderTest::Start() {
     return mainWindow_ != nullptr;
 }
 
-HWND ProgramUnderTest::FindWindowNow(const std::wstring& title) const {
+HWND ProgramUnderTest::FindWindowNow(const std::wstring& title) const { return find(&title, nullptr); }
+
+HWND ProgramUnderTest::FindWindowOfClass(const std::wstring& windowClass) const { return find(nullptr, &windowClass); }
+
+HWND ProgramUnderTest::find(const std::wstring* title, const std::wstring* windowClass) const {
     if (!info_.hProcess) return nullptr;
-    Search search{info_.dwProcessId, &title, {}};
+    Search search{info_.dwProcessId, title, windowClass, {}};
     EnumWindows(&collect, reinterpret_cast<LPARAM>(&search));
     return search.found.empty() ? nullptr : search.found.front();
 }

@@ -23,17 +23,24 @@ public:
     bool WaitForWindowGone(const std::wstring& title, DWORD timeoutMs = 5000) const;
     // The program's visible top-level window with this title now, or nullptr.
     HWND FindWindowNow(const std::wstring& title) const;
+    // Its visible top-level window of this class now (a tooltip), or nullptr.
+    HWND FindWindowOfClass(const std::wstring& windowClass) const;
     // Whether the process ends by itself within `timeoutMs`.
     bool WaitForExit(DWORD timeoutMs = 5000) const;
     // Ends the process if it is still running.
     void Stop();
 
     HWND MainWindow() const { return mainWindow_; }
+    // Where the program writes its font report (font_report.h).
+    const std::string& FontReportFile() const { return fontReport_; }
 
 private:
+    HWND find(const std::wstring* title, const std::wstring* windowClass) const;
+
     std::wstring exePath_;
     PROCESS_INFORMATION info_{};
     HWND mainWindow_ = nullptr;
+    std::string fontReport_;
 };
 
 extern const wchar_t* const kMainTitle;

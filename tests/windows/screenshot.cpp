@@ -1,10 +1,27 @@
 #include "tests/windows/screenshot.h"
 
-#include "tests/windows/png_writer.h"
 #include "tests/windows/window_reading.h"
 
-#include <cstdint>
-#include <vector>
+// GDI+ writes the PNG files; it needs IStream declared first.
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+namespace {
+
+// GDI+'s own PNG encoder.
+constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+bool gdiplusStarted() {
+    static const bool started = [] {
+        const Gdiplus::GdiplusStartupInput input;
+        ULONG_PTR token = 0;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    return started;
+}
+
+}  // namespace
 
 bool SaveWindowPicture(HWND topLevel, const std::wstring& path) {
     // Painted in full, frame and caption included, before the screen is read.
@@ -13,35 +30,23 @@ bool SaveWindowPicture(HWND topLevel, const std::wstring& path) {
     Sleep(300);
     Settle(topLevel);
     RECT frame;
-    if (!GetWindowRect(topLevel, &frame)) return false;
+    if (!GetWindowRect(topLevel, &frame) || !gdiplusStarted()) return false;
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (width <= 0 || height <= 0) return false;
 
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, picture);
     const bool copied = BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-    GdiFlush();
-
-    std::vector<std::uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-    const auto* bgra = static_cast<const std::uint8_t*>(bits);
-    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-        rgb[i * 3] = bgra[i * 4 + 2];
-        rgb[i * 3 + 1] = bgra[i * 4 + 1];
-        rgb[i * 3 + 2] = bgra[i * 4];
-    }
     SelectObject(memory, old);
+    bool saved = false;
+    if (copied) {
+        Gdiplus::Bitmap bitmap(picture, nullptr);
+        saved = bitmap.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
+    }
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return copied && WritePng(path, width, height, rgb);
+    return saved;
 }

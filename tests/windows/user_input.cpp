@@ -6,24 +6,25 @@ namespace {
 
 void send(INPUT* inputs, UINT count) { SendInput(count, inputs, sizeof(INPUT)); }
 
-void clickAt(POINT screen, HWND settleOn) {
-    // Every event carries its own position: a pointer placed beforehand can be
-    // moved again by the display's own pointer events before the press arrives.
+// Every event carries its own position: a pointer placed beforehand can be
+// moved again by the display's own pointer events before the press arrives.
+void mouseAt(POINT screen, DWORD flags, HWND settleOn) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    auto mouse = [&](DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = (screen.x * 65536 + width - 1) / width;
-        input.mi.dy = (screen.y * 65536 + height - 1) / height;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-        send(&input, 1);
-        Settle(settleOn);
-    };
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (screen.x * 65536 + width - 1) / width;
+    input.mi.dy = (screen.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    send(&input, 1);
+    Settle(settleOn);
+}
+
+void clickAt(POINT screen, HWND settleOn) {
     // The button is released only once the press is taken in: the close box
     // follows the pointer only while the button is still down.
-    mouse(0);
-    mouse(MOUSEEVENTF_LEFTDOWN);
-    mouse(MOUSEEVENTF_LEFTUP);
+    mouseAt(screen, 0, settleOn);
+    mouseAt(screen, MOUSEEVENTF_LEFTDOWN, settleOn);
+    mouseAt(screen, MOUSEEVENTF_LEFTUP, settleOn);
 }
 
 POINT centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -49,7 +50,10 @@ void Click(HWND dialog, int id) {
     clickAt(centre(r), dialog);
 }
 
-void ClickListItem(HWND dialog, int id, int index) {
+namespace {
+
+// The middle of a list item on the screen, scrolled into sight as the user would.
+POINT listItemPoint(HWND dialog, int id, int index) {
     HWND list = GetDlgItem(dialog, id);
     RECT client;
     GetClientRect(list, &client);
@@ -61,8 +65,14 @@ void ClickListItem(HWND dialog, int id, int index) {
     }
     POINT point = centre(item);
     ClientToScreen(list, &point);
-    clickAt(point, dialog);
+    return point;
 }
+
+}  // namespace
+
+void ClickListItem(HWND dialog, int id, int index) { clickAt(listItemPoint(dialog, id, index), dialog); }
+
+void PointAtListItem(HWND dialog, int id, int index) { mouseAt(listItemPoint(dialog, id, index), 0, dialog); }
 
 bool ClickCloseBox(HWND topLevel) {
     RECT frame;

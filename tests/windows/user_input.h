@@ -17,6 +17,8 @@ void Click(HWND dialog, int id);
 // A left click on a list box item; scrolls the list first where the item is
 // out of sight, as the user would.
 void ClickListItem(HWND dialog, int id, int index);
+// Moves the pointer onto a list item, and leaves it resting there.
+void PointAtListItem(HWND dialog, int id, int index);
 // A left click on the window's close box; false if it has none.
 bool ClickCloseBox(HWND topLevel);
 // Presses and releases a key, with Alt or Shift held.

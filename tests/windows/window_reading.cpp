@@ -1,5 +1,10 @@
 #include "tests/windows/window_reading.h"
 
+#include "framework/win32/font_report.h"
+
+#include <fstream>
+#include <sstream>
+
 namespace {
 
 constexpr UINT kReplyTimeoutMs = 5000;
@@ -19,12 +24,34 @@ BOOL CALLBACK collectVisible(HWND child, LPARAM context) {
 
 std::wstring ControlText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
-    if (!control) return L"<no control " + std::to_wstring(id) + L">";
-    const auto length = ask(control, WM_GETTEXTLENGTH, 0, 0);
+    return control ? WindowText(control) : L"<no control " + std::to_wstring(id) + L">";
+}
+
+std::wstring WindowText(HWND window) {
+    const auto length = ask(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const auto copied = ask(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const auto copied = ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return text;
+}
+
+std::vector<ControlFont> ControlFonts(HWND dialog, const std::string& file) {
+    std::vector<ControlFont> fonts;
+    DeleteFileA(file.c_str());
+    if (!ask(dialog, RegisterWindowMessageW(font_report::kFontReportMessage), 0, 0)) return fonts;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        unsigned long long handle = 0;
+        std::string pitch;
+        ControlFont font{};
+        fields >> std::hex >> handle >> std::dec >> pitch >> font.room >> font.widest >> std::ws;
+        std::getline(fields, font.face);
+        font.control = reinterpret_cast<HWND>(static_cast<uintptr_t>(handle));
+        font.fixedPitch = pitch == "fixed";
+        fonts.push_back(font);
+    }
+    return fonts;
 }
 
 std::vector<std::wstring> ListItems(HWND dialog, int id) {

@@ -10,6 +10,7 @@
 
 // The control's text (WM_GETTEXT), whatever its kind.
 std::wstring ControlText(HWND dialog, int id);
+std::wstring WindowText(HWND window);
 // A list box's items, in order.
 std::vector<std::wstring> ListItems(HWND dialog, int id);
 // The selected position of a list box, or LB_ERR.
@@ -19,5 +20,15 @@ std::set<int> VisibleControlIds(HWND dialog);
 // The id of the control with the keyboard focus in the thread of `window`,
 // 0 when the focus is elsewhere.
 int FocusedControlId(HWND window);
+// What the program itself reports on a control's font (font_report.h): from
+// outside, Windows tells nothing about fonts.
+struct ControlFont {
+    HWND control;
+    bool fixedPitch;
+    long room, widest;  // pixels: the width its text has, and its widest line's
+    std::string face;
+};
+// Asks the dialog for its report into `file`; empty if none comes.
+std::vector<ControlFont> ControlFonts(HWND dialog, const std::string& file);
 // Waits until the thread of `window` has handled what is queued for it now.
 void Settle(HWND window);
