@@ -128,10 +128,10 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTe
     if (!dialog) return -1;
     if (WindowDisplay* display = system.display()) display->windowCreated(dialog);
 
-    HWND firstTabStop = system.nextTabStop(dialog, nullptr, false);
+    HWND firstTabStop = system.dialogManager().nextTabStop(dialog, nullptr, false);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop), param) && IsWindow(dialog)) {
         // Initialisation may have hidden controls: take the first tab stop now.
-        HWND target = system.nextTabStop(dialog, nullptr, false);
+        HWND target = system.dialogManager().nextTabStop(dialog, nullptr, false);
         SetFocus(target ? target : dialog);
     }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <strings.h>
 
+#include "windowing/key.h"
 #include "windowing/window_system.h"
 
 namespace {

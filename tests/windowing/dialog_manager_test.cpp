@@ -47,9 +47,9 @@ TEST_F(DialogManager, EnterOnAnotherPushButtonSendsThatButtonsCommand) {
         takeLog();
         window.press(Key::Return);
         EXPECT_EQ(takeLog(), std::vector<std::string>{code(kButton, BN_CLICKED)});
-        EXPECT_EQ(WindowSystem::instance().defaultLookingButton(window.dialog()), window.control(kButton));
+        EXPECT_EQ(WindowSystem::instance().dialogManager().defaultLookingButton(window.dialog()), window.control(kButton));
         window.focus(kEdit);
-        EXPECT_EQ(WindowSystem::instance().defaultLookingButton(window.dialog()), window.control(IDOK));
+        EXPECT_EQ(WindowSystem::instance().dialogManager().defaultLookingButton(window.dialog()), window.control(IDOK));
         window.press(Key::Escape);
     });
     run(makeTemplate());
