@@ -2,13 +2,8 @@
 
 #include "windowing/window_system.h"
 
-DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param)
-    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style, dialogTemplate.exStyle),
-      m_owner(owner),
-      m_procedure(procedure),
-      m_param(param),
-      m_fontName(dialogTemplate.fontName),
-      m_pointSize(dialogTemplate.pointSize) {
+DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure)
+    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style), m_owner(owner), m_procedure(procedure) {
     resetSystemMenu();
 }
 
@@ -76,8 +71,6 @@ LRESULT DialogWindow::defaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
         system.notify(handle(), Change::Icon);
         return reinterpret_cast<LRESULT>(previous);
     }
-    case DM_GETDEFID:
-        return static_cast<LRESULT>(MAKEWPARAM(static_cast<WORD>(defaultId()), DC_HASDEFID));
     case WM_PAINT:
         // Validates the window: the display draws the controls itself.
         finishPaint(std::make_unique<DeviceContext>(handle()));

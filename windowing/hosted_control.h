@@ -13,7 +13,7 @@
 class HostedControl : public Window {
 public:
     HostedControl(const ControlTemplate& entry)
-        : Window(ControlKind::Hosted, entry.id, entry.text, entry.style, entry.exStyle), m_classId(entry.classId) {}
+        : Window(ControlKind::Hosted, entry.id, entry.text, entry.style), m_classId(entry.classId) {}
 
     const std::string& classId() const { return m_classId; }
 

@@ -69,14 +69,3 @@ const std::vector<BYTE>* ResourceModule::dialogInit(WORD id) const {
     const auto found = m_dialogInits.find(id);
     return found == m_dialogInits.end() ? nullptr : &found->second;
 }
-
-bool ResourceModule::holds(LPCSTR name, LPCSTR type) const {
-    if (!IS_INTRESOURCE(name) || !IS_INTRESOURCE(type)) return false;
-    const WORD id = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
-    if (type == RT_GROUP_ICON) return icon(id) != nullptr;
-    if (type == RT_DIALOG) return dialog(id) != nullptr;
-    if (type == RT_BITMAP) return bitmap(id) != nullptr;
-    if (type == RT_STRING) return string(id) != nullptr;
-    if (type == RT_DLGINIT) return dialogInit(id) != nullptr;
-    return false;
-}

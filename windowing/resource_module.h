@@ -48,8 +48,6 @@ public:
     const IconResource* icon(WORD id) const;
     const BitmapResource* bitmap(WORD id) const;
     const std::vector<BYTE>* dialogInit(WORD id) const;
-    // Whether the module holds resource `name` of `type` (both integer ids).
-    bool holds(LPCSTR name, LPCSTR type) const;
 
 private:
     std::map<WORD, DialogTemplate> m_dialogs;

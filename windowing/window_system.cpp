@@ -65,7 +65,6 @@ void WindowSystem::destroy(HWND handle) {
 void WindowSystem::destroyTree(HWND handle) {
     Window* window = find(handle);
     if (!window) return;
-    sendMessage(handle, WM_DESTROY, 0, 0);
     const std::vector<HWND> children = window->children();
     for (HWND child : children) destroyTree(child);
     if (m_focus == handle) m_focus = nullptr;
