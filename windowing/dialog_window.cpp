@@ -3,15 +3,10 @@
 #include "windowing/window_system.h"
 
 DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure)
-    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style), m_owner(owner), m_procedure(procedure) {
-    resetSystemMenu();
-}
-
-void DialogWindow::resetSystemMenu() {
-    m_systemMenu = std::make_unique<Menu>(Menu::systemMenuFor(style()));
-    m_systemMenu->setOwner(handle());
-    WindowSystem::instance().notify(handle(), Change::Menu);
-}
+    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style),
+      m_owner(owner),
+      m_procedure(procedure),
+      m_systemMenu(std::make_unique<Menu>(Menu::systemMenuFor(dialogTemplate.style))) {}
 
 int DialogWindow::defaultId() const {
     const WindowSystem& system = WindowSystem::instance();

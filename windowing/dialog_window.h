@@ -29,7 +29,6 @@ public:
 
     Menu& systemMenu() { return *m_systemMenu; }
     const Menu* systemMenuIfAny() const { return m_systemMenu.get(); }
-    void resetSystemMenu();
 
     HICON icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
     bool iconic() const { return m_iconic; }

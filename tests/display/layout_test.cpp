@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
+#include <optional>
 
 #include "res/resource.h"
 #include "screen_user.h"
@@ -25,23 +26,17 @@ namespace {
 
 const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
 
-// Where a control must be: where the window system put it.
-QRect expectedPlace(const Window& control) {
-    const RECT& r = control.rect();
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
+// Every control has its widget on the window, shown while it is visible;
+// where the widgets sit is LayoutInAKnownFont's.
 void expectLaidOutAsTheTemplate(const ScreenWindow& window) {
     const auto* dialog = WindowSystem::instance().findDialog(window.dialog());
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(window.surface()->size(), QSize(dialog->clientSize().x, dialog->clientSize().y));
     EXPECT_FALSE(dialog->children().empty());
     for (HWND child : dialog->children()) {
         const Window* control = WindowSystem::instance().find(child);
         const QWidget* widget = window.widgetOf(child);
         ASSERT_NE(widget, nullptr) << "control " << control->id() << " \"" << control->text() << "\"";
         EXPECT_EQ(window.surface(), widget->parentWidget());
-        EXPECT_EQ(expectedPlace(*control), widget->geometry()) << "control " << control->id() << " \"" << control->text() << "\"";
         EXPECT_EQ(control->visible(), widget->isVisible()) << "control " << control->id();
     }
 }
@@ -78,11 +73,6 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
         translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
         translation.key(Qt::Key_Return);
         expectLaidOutAsTheTemplate(translation);
-        // The results show as lines, with the window system's text.
-        const Window* results = WindowSystem::instance().find(translation.control(IDC_TRA_RESULTS));
-        QString lines = QString::fromStdString(results->text());
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        EXPECT_EQ(translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS)->toPlainText(), lines);
         keepScreenshot(translation, QStringLiteral("translation"));
         translation.key(Qt::Key_Escape);
     });
@@ -196,57 +186,55 @@ QFont knownMetricsFont() {
 class LayoutInAKnownFont : public DisplayTest {
 protected:
     static void SetUpTestSuite() {
-        desktopFont() = QApplication::font();
+        desktopFont = QApplication::font();
         QApplication::setFont(knownMetricsFont());
     }
-    static void TearDownTestSuite() { QApplication::setFont(desktopFont()); }
-    static QFont& desktopFont() {
-        static QFont font;
-        return font;
-    }
+    static void TearDownTestSuite() { QApplication::setFont(*desktopFont); }
+    static inline std::optional<QFont> desktopFont;
 };
 
 // Each edge in dialog units, x * 6 / 4 and y * 13 / 8 pixels, rounded half up,
-// worked out by hand. The rows hold halves on both axes, so truncating, or
-// taking the base units the wrong way round, puts controls elsewhere.
+// worked out by hand: (x, y, width, height) in dialog units, then the pixels.
+// The rows hold halves on both axes, so truncating, or taking the base units
+// the wrong way round, puts controls elsewhere.
 TEST_F(LayoutInAKnownFont, ControlsSitWhereTheirDialogUnitsPutThem) {
     ASSERT_EQ(knownMetricsFont().family(), QStringLiteral("Known Metrics")) << "the font did not load";
     struct Place {
-        const std::string* dialog;
         int order;          // in the template; -1: the client area
-        const char* units;  // x, y, width, height in dialog units
+        const char* units;
         QRect pixels;
     };
-    const std::string about = "About resonix";
-    const Place places[] = {
-        {&kMain, -1, "242 x 127", QRect(0, 0, 363, 206)},
-        {&kMain, 0, "163, 59, 64, 17", QRect(245, 96, 96, 28)},
-        {&kMain, 1, "163, 79, 64, 17", QRect(245, 128, 96, 28)},
-        {&kMain, 2, "55, 57, 68, 40", QRect(83, 93, 102, 65)},
-        {&kMain, 3, "21, 14, 142, 8", QRect(32, 23, 213, 13)},
-        {&kMain, 4, "28, 35, 121, 76", QRect(42, 57, 182, 123)},
-        {&about, -1, "235 x 92", QRect(0, 0, 353, 150)},
-        {&about, 0, "15, 13 and the 35 x 28 bitmap's size", QRect(23, 21, 35, 28)},
-        {&about, 3, "178, 7, 50, 14", QRect(267, 11, 75, 23)},
-        {&about, 4, "17, 55, 171, 13", QRect(26, 89, 256, 22)},
-    };
-    const auto expectPlaces = [&](const ScreenWindow& window, const std::string& caption) {
+    const auto expectPlaces = [](const ScreenWindow& window, std::initializer_list<Place> places) {
         const std::vector<HWND>& controls = WindowSystem::instance().find(window.dialog())->children();
         for (const Place& place : places) {
-            if (*place.dialog != caption) continue;
             const QWidget* widget = place.order < 0 ? window.surface() : window.widgetOf(controls.at(static_cast<std::size_t>(place.order)));
-            const QRect actual = place.order < 0 ? QRect(QPoint(0, 0), widget->size()) : widget->geometry();
-            EXPECT_EQ(actual, place.pixels) << caption << ": " << place.units;
+            EXPECT_EQ(place.order < 0 ? QRect(QPoint(0, 0), widget->size()) : widget->geometry(), place.pixels) << place.units;
         }
     };
     ScreenUser user(display());
     user.at(kMain, [&](ScreenWindow& main) {
-        expectPlaces(main, kMain);
+        expectPlaces(main, {{-1, "242 x 127", QRect(0, 0, 363, 206)},
+                            {0, "163, 59, 64, 17", QRect(245, 96, 96, 28)},
+                            {1, "163, 79, 64, 17", QRect(245, 128, 96, 28)},
+                            {2, "55, 57, 68, 40", QRect(83, 93, 102, 65)},
+                            {3, "21, 14, 142, 8", QRect(32, 23, 213, 13)},
+                            {4, "28, 35, 121, 76", QRect(42, 57, 182, 123)}});
         main.click(IDOK);
     });
-    user.at(about, [&](ScreenWindow& box) {
-        expectPlaces(box, about);
-        box.key(Qt::Key_Escape);
+    user.at("About resonix", [&](ScreenWindow& about) {
+        expectPlaces(about, {{-1, "235 x 92", QRect(0, 0, 353, 150)},
+                             {0, "15, 13 and the 35 x 28 pixels of the bitmap", QRect(23, 21, 35, 28)},
+                             {3, "178, 7, 50, 14", QRect(267, 11, 75, 23)},
+                             {4, "17, 55, 171, 13", QRect(26, 89, 256, 22)}});
+        about.key(Qt::Key_Escape);
+    });
+    user.at(kMain, [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 1); });
+    user.at("Translation", [&](ScreenWindow& translation) {
+        expectPlaces(translation, {{-1, "379 x 290", QRect(0, 0, 569, 471)},
+                                   {1, "263, 256, 102, 20", QRect(395, 416, 153, 33)},
+                                   {9, "134, 82, 49, 14", QRect(201, 133, 74, 23)},
+                                   {14, "143, 174, 78, 63", QRect(215, 283, 117, 102)}});
+        translation.key(Qt::Key_Escape);
     });
     user.at(kMain, [](ScreenWindow& main) { main.key(Qt::Key_Escape); });
     user.play([] { runProgram(); });
