@@ -27,6 +27,8 @@ TEST_F(DialogManager, KeysAndButtonsSendTheirCommands) {
         {"a click on OK", [](UserAtWindow& w) { w.click(IDOK); }, IDOK},
         {"Enter in an edit", [](UserAtWindow& w) { w.focus(kEdit); w.press(Key::Return); }, IDOK},
         {"Space on Cancel", [](UserAtWindow& w) { w.focus(IDCANCEL); w.press(Key::Space); }, IDCANCEL},
+        {"Space in a list, which sends nothing, then Escape",
+         [](UserAtWindow& w) { w.focus(kList); w.press(Key::Space); EXPECT_TRUE(takeLog().empty()); w.press(Key::Escape); }, IDCANCEL},
         {"Enter with the default button hidden",
          [](UserAtWindow& w) { ShowWindow(w.control(IDOK), SW_HIDE); w.focus(kList); w.press(Key::Return); }, IDOK},
     };
