@@ -6,7 +6,6 @@ class CWinApp;
 
 // The framework's process-wide entry points.
 CWinApp* AfxGetApp();
-HINSTANCE AfxGetResourceHandle();
 // The module that holds resource `name` of `type`: the program's own.
 HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);
 // Lets dialogs created from now on host controls of outside classes.

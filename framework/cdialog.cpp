@@ -48,12 +48,12 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
 }
 
 BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
+    UpdateData();
     return TRUE;
 }
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-    CDataExchange exchange(this, saveAndValidate);
+BOOL CDialog::UpdateData() {
+    CDataExchange exchange(this);
     DoDataExchange(&exchange);
     return TRUE;
 }
@@ -61,7 +61,7 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
 
 void CDialog::OnOK() {
-    UpdateData(TRUE);
+    UpdateData();
     EndDialog(IDOK);
 }
 

@@ -19,7 +19,8 @@ public:
     // tab stop.
     virtual BOOL OnInitDialog();
     void EndDialog(int result);
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    // Runs DoDataExchange.
+    BOOL UpdateData();
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

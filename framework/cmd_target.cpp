@@ -1,6 +1,6 @@
 #include "framework/cmd_target.h"
 
-const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", sizeof(CCmdTarget), 0xFFFF, nullptr, nullptr};
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", 0xFFFF, nullptr, nullptr};
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY noEntries[] = {{0, 0, 0, nullptr}};

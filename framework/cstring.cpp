@@ -1,17 +1,15 @@
 #include "framework/cstring.h"
 
+#include <cstdarg>
+
 #include "framework/platform.h"
 #include "numbers/printf_format.h"
 
 void CString::Format(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    FormatV(format, args);
-    va_end(args);
-}
-
-void CString::FormatV(const char* format, va_list args) {
     m_text = numbers::formatPrintf(format, args);
+    va_end(args);
 }
 
 BOOL CString::LoadStringA(UINT id) {

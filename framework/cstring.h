@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdarg>
 #include <string>
 
 #include "windowing/win_types.h"
@@ -21,15 +20,12 @@ public:
         __attribute__((format(printf, 2, 3)))
 #endif
         ;
-    void FormatV(const char* format, va_list args);
 
     // Loads string resource `id` of the program; FALSE (and an empty text)
     // when there is no such string.
     BOOL LoadStringA(UINT id);
 
-    int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
 
     operator const char*() const { return m_text.c_str(); }  // NOLINT: as the platform's
     const std::string& str() const { return m_text; }

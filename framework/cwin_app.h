@@ -7,7 +7,7 @@ class CWnd;
 // The application: one global object, started by AfxWinMain.
 class CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(LPCSTR appName = nullptr);
+    CWinApp();
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -24,6 +24,4 @@ public:
     void OnHelp() {}
 
     CWnd* m_pMainWnd = nullptr;
-    HINSTANCE m_hInstance = nullptr;
-    LPCSTR m_pszAppName;
 };

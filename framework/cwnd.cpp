@@ -61,8 +61,6 @@ void CWnd::GetWindowTextA(CString& text) const {
     text = CString(platform::WindowTextUtf8(m_hWnd));
 }
 
-int CWnd::GetWindowTextLengthA() const { return static_cast<int>(platform::WindowTextUtf8(m_hWnd).size()); }
-
 LRESULT CWnd::SendMessageA(UINT message, WPARAM wParam, LPARAM lParam) const {
     return platform::SendMessageUtf8(m_hWnd, message, wParam, lParam);
 }
@@ -76,8 +74,6 @@ HICON CWnd::SetIcon(HICON icon, BOOL big) {
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
 void CWnd::GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
-
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 
 BOOL CWnd::CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (!parent || !parent->m_hWnd || m_hWnd) return FALSE;

@@ -19,7 +19,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object bound to `window`, or null.
     static CWnd* FromHandlePermanent(HWND window);
@@ -31,13 +30,11 @@ public:
     BOOL ShowWindow(int command);
     void SetWindowTextA(LPCSTR text);
     void GetWindowTextA(CString& text) const;
-    int GetWindowTextLengthA() const;
     LRESULT SendMessageA(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     CMenu* GetSystemMenu(BOOL revert) const;
     HICON SetIcon(HICON icon, BOOL big);
     BOOL IsIconic() const;
     void GetClientRect(RECT* rect) const;
-    BOOL IsWindowVisible() const;
 
     // Creates a window of a registered class as a child of `parent`. The
     // window system has no registered classes of its own: only controls of

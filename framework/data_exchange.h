@@ -4,12 +4,12 @@
 
 class CWnd;
 
-// What a dialog's DoDataExchange works on: the dialog, and the direction.
+// What a dialog's DoDataExchange works on: the dialog. Binding controls is
+// all the exchange does, so it has no direction.
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    explicit CDataExchange(CWnd* dialog) : m_pDlgWnd(dialog) {}
 
-    BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
 };
 

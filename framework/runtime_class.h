@@ -8,19 +8,12 @@ class CCmdTarget;
 // and for classes that can be created by name, a factory.
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
-    int m_nObjectSize;
     UINT m_wSchema;  // 0xFFFF: not serialisable
     CCmdTarget* (*m_pfnCreateObject)();
     const CRuntimeClass* m_pBaseClass;
 
     // A new object of the class, or null for a class without a factory.
     CCmdTarget* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
-    bool IsDerivedFrom(const CRuntimeClass* base) const {
-        for (const CRuntimeClass* each = this; each; each = each->m_pBaseClass) {
-            if (each == base) return true;
-        }
-        return false;
-    }
 };
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
@@ -34,6 +27,6 @@ public:                                                                \
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                   \
     CCmdTarget* class_name::CreateObject() { return new class_name; }                                      \
-    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), 0xFFFF,          \
+    const CRuntimeClass class_name::class##class_name = {#class_name, 0xFFFF,                              \
                                                          &class_name::CreateObject, RUNTIME_CLASS(base_class_name)}; \
     const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }

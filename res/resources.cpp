@@ -8,26 +8,30 @@
 namespace {
 
 constexpr DWORD kListStyle = LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+static_assert((WS_CHILD | WS_VISIBLE | kListStyle) == 0x50A10103);
 constexpr DWORD kCaptionEdit = ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
 constexpr DWORD kInputEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kResultsEdit =
     ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 constexpr DWORD kGroupBox = BS_GROUPBOX;
-constexpr DWORD kCalculatorStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 DialogTemplate motionDialog() {
+    constexpr DWORD style =
+        WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+    static_assert(style == 0x90CB00C0);
     constexpr DWORD buttonEdges = WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
+    static_assert(buttonEdges == 0x00020201);
     DialogTemplate dialog;
     dialog.caption = "SDOF System Natural Frequency,  version 2.1";
     dialog.cx = 242;
     dialog.cy = 127;
-    dialog.style = 0x90CB00C0;
+    dialog.style = style;
     dialog.exStyle = WS_EX_APPWINDOW;
     dialog.controls = {
         makeControl(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
         makeControl(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
-        makeControl(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, 0x50A10103),
+        makeControl(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, kListStyle),
         makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 21, 14, 142, 8, kLabel),
         makeControl(ControlKind::Button, IDC_STATIC, "Select Motion", 28, 35, 121, 76, kGroupBox),
     };
@@ -35,11 +39,14 @@ DialogTemplate motionDialog() {
 }
 
 DialogTemplate aboutBox() {
+    // Not visible: the modal run shows it.
+    constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    static_assert(style == 0x80C800C0);
     DialogTemplate dialog;
     dialog.caption = "About resonix";
     dialog.cx = 235;
     dialog.cy = 92;
-    dialog.style = 0x80C800C0;
+    dialog.style = style;
     ControlTemplate picture = makeControl(ControlKind::Static, IDC_STATIC, "", 15, 13, 18, 14, SS_BITMAP);
     picture.imageId = IDB_ABOUT;
     ControlTemplate webLink = makeControl(ControlKind::Hosted, IDC_WEBLINK, "", 17, 55, 171, 13, WS_TABSTOP);
@@ -59,7 +66,7 @@ DialogTemplate translationDialog() {
     dialog.caption = "Translation";
     dialog.cx = 379;
     dialog.cy = 290;
-    dialog.style = kCalculatorStyle;
+    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     dialog.controls = {
         makeControl(ControlKind::Button, IDOK, "Calculate", 135, 256, 110, 20, BS_DEFPUSHBUTTON | WS_TABSTOP),
         makeControl(ControlKind::Button, IDCANCEL, "Return", 263, 256, 102, 20, BS_PUSHBUTTON | WS_TABSTOP),
@@ -88,7 +95,7 @@ DialogTemplate rotationDialog() {
     dialog.caption = "Rotation";
     dialog.cx = 437;
     dialog.cy = 278;
-    dialog.style = kCalculatorStyle;
+    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     dialog.controls = {
         makeControl(ControlKind::Button, IDOK, "Calculate", 167, 245, 114, 18, BS_DEFPUSHBUTTON | WS_TABSTOP),
         makeControl(ControlKind::Button, IDCANCEL, "Return", 294, 246, 78, 17, BS_PUSHBUTTON | WS_TABSTOP),

@@ -6,8 +6,7 @@
 // caption that takes no input).
 class ButtonControl : public Window {
 public:
-    ButtonControl(int id, std::string text, DWORD style, DWORD exStyle)
-        : Window(ControlKind::Button, id, std::move(text), style, exStyle) {}
+    ButtonControl(int id, std::string text, DWORD style) : Window(ControlKind::Button, id, std::move(text), style) {}
 
     DWORD buttonType() const { return style() & BS_TYPEMASK; }
     bool isPushButton() const override { return buttonType() == BS_PUSHBUTTON || buttonType() == BS_DEFPUSHBUTTON; }

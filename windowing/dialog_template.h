@@ -33,6 +33,8 @@ struct DialogTemplate {
     short x = 0, y = 0, cx = 0, cy = 0;  // dialog units; (0, 0) means "centre it"
     DWORD style = 0;
     DWORD exStyle = 0;
+    // The font the template names. Layout follows the desktop's font instead
+    // (the display's dialog base units on Linux, the dialog font on Windows).
     std::string fontName = "System";
     WORD pointSize = 10;
     std::vector<ControlTemplate> controls;

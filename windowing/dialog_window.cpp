@@ -2,21 +2,11 @@
 
 #include "windowing/window_system.h"
 
-DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param)
-    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style, dialogTemplate.exStyle),
+DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure)
+    : Window(ControlKind::Dialog, 0, dialogTemplate.caption, dialogTemplate.style),
       m_owner(owner),
       m_procedure(procedure),
-      m_param(param),
-      m_fontName(dialogTemplate.fontName),
-      m_pointSize(dialogTemplate.pointSize) {
-    resetSystemMenu();
-}
-
-void DialogWindow::resetSystemMenu() {
-    m_systemMenu = std::make_unique<Menu>(Menu::systemMenuFor(style()));
-    m_systemMenu->setOwner(handle());
-    WindowSystem::instance().notify(handle(), Change::Menu);
-}
+      m_systemMenu(std::make_unique<Menu>(Menu::systemMenuFor(dialogTemplate.style))) {}
 
 int DialogWindow::defaultId() const {
     const WindowSystem& system = WindowSystem::instance();
@@ -76,8 +66,6 @@ LRESULT DialogWindow::defaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
         system.notify(handle(), Change::Icon);
         return reinterpret_cast<LRESULT>(previous);
     }
-    case DM_GETDEFID:
-        return static_cast<LRESULT>(MAKEWPARAM(static_cast<WORD>(defaultId()), DC_HASDEFID));
     case WM_PAINT:
         // Validates the window: the display draws the controls itself.
         finishPaint(std::make_unique<DeviceContext>(handle()));

@@ -15,7 +15,7 @@ using DLGPROC = std::optional<LRESULT> (*)(HWND, UINT, WPARAM, LPARAM);
 // the program's dialog procedure, then to the default processing.
 class DialogWindow : public Window {
 public:
-    DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM param);
+    DialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC procedure);
 
     bool isDialog() const override { return true; }
     // The command id that Enter sends: the template's default push button's,
@@ -26,13 +26,9 @@ public:
     LRESULT defaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND owner() const { return m_owner; }
-    const std::string& fontName() const { return m_fontName; }
-    int pointSize() const { return m_pointSize; }
-    LPARAM creationParam() const { return m_param; }
 
     Menu& systemMenu() { return *m_systemMenu; }
     const Menu* systemMenuIfAny() const { return m_systemMenu.get(); }
-    void resetSystemMenu();
 
     HICON icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
     bool iconic() const { return m_iconic; }
@@ -47,8 +43,6 @@ public:
     bool ended() const { return m_result.has_value(); }
     INT_PTR result() const { return m_result.value_or(-1); }
     void end(INT_PTR result) { if (!m_result) m_result = result; }
-    HWND focusBeforeRun() const { return m_focusBeforeRun; }
-    void setFocusBeforeRun(HWND focus) { m_focusBeforeRun = focus; }
 
     // The last finished paint session, for the display and for tests.
     const DeviceContext* lastPaint() const { return m_lastPaint.get(); }
@@ -57,9 +51,6 @@ public:
 private:
     HWND m_owner;
     DLGPROC m_procedure;
-    LPARAM m_param;
-    std::string m_fontName;
-    int m_pointSize;
     std::unique_ptr<Menu> m_systemMenu;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
@@ -67,6 +58,5 @@ private:
     bool m_maximized = false;
     POINT m_clientSize;
     std::optional<INT_PTR> m_result;
-    HWND m_focusBeforeRun = nullptr;
     std::unique_ptr<DeviceContext> m_lastPaint;
 };

@@ -17,7 +17,7 @@ enum class Change {
     Icon,        // a dialog's icons
     Menu,        // a dialog's system menu
     Placement,   // minimised, maximised, restored or moved
-    Painted,     // the window painted itself (see WindowSystem::lastPaint)
+    Painted,     // the window painted itself (see DialogWindow::lastPaint)
 };
 
 struct BaseUnits {

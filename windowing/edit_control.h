@@ -7,8 +7,7 @@
 // the user's changes. A read-only edit takes no typing at all.
 class EditControl : public Window {
 public:
-    EditControl(int id, std::string text, DWORD style, DWORD exStyle)
-        : Window(ControlKind::Edit, id, std::move(text), style, exStyle) {}
+    EditControl(int id, std::string text, DWORD style) : Window(ControlKind::Edit, id, std::move(text), style) {}
 
     bool isMultiLine() const { return hasStyle(ES_MULTILINE); }
     bool isReadOnly() const { return hasStyle(ES_READONLY); }

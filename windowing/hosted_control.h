@@ -16,7 +16,7 @@
 class HostedControl : public Window {
 public:
     HostedControl(const ControlTemplate& entry, HostedDescription description = {})
-        : Window(ControlKind::Hosted, entry.id, entry.text, entry.style, entry.exStyle), m_classId(entry.classId),
+        : Window(ControlKind::Hosted, entry.id, entry.text, entry.style), m_classId(entry.classId),
           m_description(std::move(description)) {}
 
     const std::string& classId() const { return m_classId; }

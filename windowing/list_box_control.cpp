@@ -1,8 +1,8 @@
 #include "windowing/list_box_control.h"
 
 #include <algorithm>
-#include <strings.h>
 
+#include "windowing/key.h"
 #include "windowing/window_system.h"
 
 namespace {
@@ -28,29 +28,6 @@ LRESULT ListBoxControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         WindowSystem::instance().notify(handle(), Change::Items);
         return index;
     }
-    case LB_ADDSTRING: {
-        const std::string item = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        auto at = m_items.end();
-        if (hasStyle(LBS_SORT)) {
-            at = std::upper_bound(m_items.begin(), m_items.end(), item, [](const std::string& a, const std::string& b) {
-                return strcasecmp(a.c_str(), b.c_str()) < 0;
-            });
-        }
-        const int index = static_cast<int>(at - m_items.begin());
-        m_items.insert(at, item);
-        if (m_selection >= index) ++m_selection;
-        WindowSystem::instance().notify(handle(), Change::Items);
-        return index;
-    }
-    case LB_DELETESTRING: {
-        const int index = asIndex(wParam);
-        if (index < 0 || index >= count) return LB_ERR;
-        m_items.erase(m_items.begin() + index);
-        if (m_selection == index) m_selection = -1;
-        else if (m_selection > index) --m_selection;
-        WindowSystem::instance().notify(handle(), Change::Items);
-        return count - 1;
-    }
     case LB_SETCURSEL: {
         const int index = asIndex(wParam);
         const bool valid = index >= 0 && index < count;
@@ -59,20 +36,6 @@ LRESULT ListBoxControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case LB_GETCURSEL:
         return m_selection;
-    case LB_GETCOUNT:
-        return count;
-    case LB_GETTEXTLEN: {
-        const int index = asIndex(wParam);
-        if (index < 0 || index >= count) return LB_ERR;
-        return static_cast<LRESULT>(m_items[static_cast<std::size_t>(index)].size());
-    }
-    case LB_GETTEXT: {
-        // As the platform's: the caller's buffer must hold LB_GETTEXTLEN + 1 bytes.
-        const int index = asIndex(wParam);
-        if (index < 0 || index >= count || lParam == 0) return LB_ERR;
-        const std::string& item = m_items[static_cast<std::size_t>(index)];
-        return copyTextToBuffer(item, item.size() + 1, lParam);
-    }
     default:
         return Window::handleMessage(message, wParam, lParam);
     }

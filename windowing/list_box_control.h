@@ -8,13 +8,12 @@
 enum class Key;
 
 // A single-selection list box. LB_INSERTSTRING puts an item at the index given
-// and never sorts, LBS_SORT or not; only LB_ADDSTRING honours LBS_SORT.
+// and never sorts, LBS_SORT or not.
 // LB_SETCURSEL selects silently; a selection by the user reports
 // LBN_SELCHANGE when the list has LBS_NOTIFY.
 class ListBoxControl : public Window {
 public:
-    ListBoxControl(int id, DWORD style, DWORD exStyle)
-        : Window(ControlKind::ListBox, id, {}, style, exStyle) {}
+    ListBoxControl(int id, DWORD style) : Window(ControlKind::ListBox, id, {}, style) {}
 
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -22,13 +22,9 @@ bool Menu::hasCommand(UINT id) const {
     return std::any_of(m_items.begin(), m_items.end(), [id](const Item& item) { return !item.isSeparator() && item.id == id; });
 }
 
-HMENU GetSystemMenu(HWND window, BOOL revert) {
+HMENU GetSystemMenu(HWND window, BOOL) {
     DialogWindow* dialog = WindowSystem::instance().findDialog(window);
     if (!dialog || !(dialog->style() & WS_SYSMENU)) return nullptr;
-    if (revert) {
-        dialog->resetSystemMenu();
-        return nullptr;
-    }
     return &dialog->systemMenu();
 }
 

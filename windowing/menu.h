@@ -31,5 +31,7 @@ private:
     HWND m_owner = nullptr;
 };
 
+// The window's system menu, or null for a window without one. The program
+// never reverts its menu, so `revert` is not carried out.
 HMENU GetSystemMenu(HWND window, BOOL revert);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);

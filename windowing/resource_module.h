@@ -1,27 +1,15 @@
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "windowing/dialog_template.h"
+#include "windowing/pixel_image.h"
 #include "windowing/win_types.h"
 
 // The resources as data, which the program carries as code on every
 // platform: what the resource compiler would have produced.
-
-// A 16-colour picture: one string per row, one character per pixel, a hex
-// digit naming a colour of the standard 16-colour palette, '.' transparent.
-struct PixelImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::string> rows;
-
-    // 0xAARRGGBB of the pixel at (x, y).
-    std::uint32_t argbAt(int x, int y) const;
-    bool isWellFormed() const;
-};
 
 // An icon with one image per size.
 struct IconResource {
@@ -48,8 +36,6 @@ public:
     const IconResource* icon(WORD id) const;
     const BitmapResource* bitmap(WORD id) const;
     const std::vector<BYTE>* dialogInit(WORD id) const;
-    // Whether the module holds resource `name` of `type` (both integer ids).
-    bool holds(LPCSTR name, LPCSTR type) const;
 
 private:
     std::map<WORD, DialogTemplate> m_dialogs;

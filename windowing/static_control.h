@@ -5,8 +5,8 @@
 // Static text, or a picture (SS_BITMAP) showing a bitmap resource.
 class StaticControl : public Window {
 public:
-    StaticControl(int id, std::string text, DWORD style, DWORD exStyle, WORD imageId)
-        : Window(ControlKind::Static, id, std::move(text), style, exStyle), m_imageId(imageId) {}
+    StaticControl(int id, std::string text, DWORD style, WORD imageId)
+        : Window(ControlKind::Static, id, std::move(text), style), m_imageId(imageId) {}
 
     bool isBitmap() const { return (style() & SS_TYPEMASK) == SS_BITMAP; }
     // Without SS_NOPREFIX an ampersand marks the next character as a mnemonic.

@@ -19,6 +19,3 @@ inline constexpr int IDC_STATIC = -1;
 inline constexpr UINT ID_HELP = 0xE146;
 // A hosted control loads its initial state from the dialog's initialisation data.
 inline constexpr UINT WM_OCC_LOADFROMSTREAM = 0x0376;
-#ifndef RT_DLGINIT
-#define RT_DLGINIT MAKEINTRESOURCE(240)
-#endif

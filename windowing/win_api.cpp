@@ -23,31 +23,7 @@ BOOL ShowWindow(HWND window, int command) {
     Window* target = windows().find(window);
     if (!target) return FALSE;
     const BOOL wasVisible = target->visible() ? TRUE : FALSE;
-    DialogWindow* dialog = windows().findDialog(window);
-    switch (command) {
-    case SW_HIDE:
-        windows().show(window, false);
-        break;
-    case SW_MINIMIZE:
-    case SW_SHOWMINIMIZED:
-        if (dialog) dialog->setIconic(true);
-        windows().show(window, true);
-        break;
-    case SW_SHOWMAXIMIZED:
-        if (dialog) dialog->setMaximized(true);
-        windows().show(window, true);
-        break;
-    case SW_RESTORE:
-        if (dialog) {
-            dialog->setIconic(false);
-            dialog->setMaximized(false);
-        }
-        windows().show(window, true);
-        break;
-    default:
-        windows().show(window, true);
-        break;
-    }
+    windows().show(window, command != SW_HIDE);
     return wasVisible;
 }
 
@@ -74,11 +50,6 @@ BOOL EnableWindow(HWND window, BOOL enable) {
 
 BOOL IsWindow(HWND window) { return windows().exists(window) ? TRUE : FALSE; }
 
-BOOL IsWindowVisible(HWND window) {
-    const Window* target = windows().find(window);
-    return target && target->visible() ? TRUE : FALSE;
-}
-
 BOOL IsWindowEnabled(HWND window) {
     const Window* target = windows().find(window);
     return target && target->enabled() ? TRUE : FALSE;
@@ -92,19 +63,7 @@ BOOL IsIconic(HWND window) {
 HWND SetFocus(HWND window) { return windows().setFocus(window); }
 HWND GetFocus() { return windows().focus(); }
 
-HWND GetParent(HWND window) {
-    const Window* target = windows().find(window);
-    if (!target) return nullptr;
-    if (const DialogWindow* dialog = windows().findDialog(window)) return dialog->owner();
-    return target->parent();
-}
-
 HWND GetDlgItem(HWND dialog, int id) { return windows().childById(dialog, id); }
-
-int GetDlgCtrlID(HWND window) {
-    const Window* target = windows().find(window);
-    return target ? target->id() : 0;
-}
 
 BOOL GetClientRect(HWND window, RECT* rect) {
     const Window* target = windows().find(window);
@@ -121,8 +80,6 @@ int GetSystemMetrics(int index) {
     switch (index) {
     case SM_CXICON:
     case SM_CYICON: return 32;
-    case SM_CXSCREEN: return windows().screenSize().x;
-    case SM_CYSCREEN: return windows().screenSize().y;
     default: return 0;
     }
 }

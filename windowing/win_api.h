@@ -22,14 +22,11 @@ int GetWindowTextA(HWND window, LPSTR buffer, int size);
 int GetWindowTextLengthA(HWND window);
 BOOL EnableWindow(HWND window, BOOL enable);
 BOOL IsWindow(HWND window);
-BOOL IsWindowVisible(HWND window);
 BOOL IsWindowEnabled(HWND window);
 BOOL IsIconic(HWND window);
 HWND SetFocus(HWND window);
 HWND GetFocus();
-HWND GetParent(HWND window);
 HWND GetDlgItem(HWND dialog, int id);
-int GetDlgCtrlID(HWND window);
 BOOL GetClientRect(HWND window, RECT* rect);
 int GetSystemMetrics(int index);
 

@@ -67,21 +67,14 @@ inline bool IS_INTRESOURCE(LPCSTR name) { return (reinterpret_cast<std::uintptr_
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 
 // Window messages.
-inline constexpr UINT WM_DESTROY = 0x0002;
-inline constexpr UINT WM_SIZE = 0x0005;
-inline constexpr UINT WM_SETFOCUS = 0x0007;
-inline constexpr UINT WM_ENABLE = 0x000A;
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
-inline constexpr UINT WM_ERASEBKGND = 0x0014;
-inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_SETICON = 0x0080;
-inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -98,7 +91,6 @@ inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
-inline constexpr UINT DM_GETDEFID = 0x0400;
 
 // Icons given with WM_SETICON.
 inline constexpr WPARAM ICON_SMALL = 0;
@@ -109,7 +101,6 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDC_STATIC = -1;
 inline constexpr UINT ID_HELP = 0xE146;
-inline constexpr WORD DC_HASDEFID = 0x534B;
 
 // System commands.
 inline constexpr UINT SC_SIZE = 0xF000;
@@ -121,18 +112,12 @@ inline constexpr UINT SC_RESTORE = 0xF120;
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0;
-inline constexpr int SW_SHOWNORMAL = 1;
-inline constexpr int SW_SHOWMINIMIZED = 2;
-inline constexpr int SW_SHOWMAXIMIZED = 3;
 inline constexpr int SW_SHOW = 5;
-inline constexpr int SW_MINIMIZE = 6;
-inline constexpr int SW_RESTORE = 9;
 inline constexpr int SW_SHOWDEFAULT = 10;
 
 // Window styles.
 inline constexpr DWORD WS_POPUP = 0x80000000;
 inline constexpr DWORD WS_CHILD = 0x40000000;
-inline constexpr DWORD WS_MINIMIZE = 0x20000000;
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr DWORD WS_DISABLED = 0x08000000;
 inline constexpr DWORD WS_CAPTION = 0x00C00000;
@@ -152,7 +137,6 @@ inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 // Dialog styles.
 inline constexpr DWORD DS_SETFONT = 0x40;
 inline constexpr DWORD DS_MODALFRAME = 0x80;
-inline constexpr DWORD DS_CENTER = 0x0800;
 
 // Button styles and notifications.
 inline constexpr DWORD BS_PUSHBUTTON = 0x0;
@@ -162,7 +146,6 @@ inline constexpr DWORD BS_TYPEMASK = 0xF;
 inline constexpr WORD BN_CLICKED = 0;
 
 // Edit styles and notifications.
-inline constexpr DWORD ES_LEFT = 0x0;
 inline constexpr DWORD ES_MULTILINE = 0x4;
 inline constexpr DWORD ES_AUTOVSCROLL = 0x40;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x80;
@@ -172,7 +155,6 @@ inline constexpr WORD EN_CHANGE = 0x0300;
 
 // Static styles.
 inline constexpr DWORD SS_LEFT = 0x0;
-inline constexpr DWORD SS_ICON = 0x3;
 inline constexpr DWORD SS_BITMAP = 0xE;
 inline constexpr DWORD SS_TYPEMASK = 0x1F;
 inline constexpr DWORD SS_NOPREFIX = 0x80;
@@ -181,15 +163,10 @@ inline constexpr DWORD SS_NOPREFIX = 0x80;
 inline constexpr DWORD LBS_NOTIFY = 0x1;
 inline constexpr DWORD LBS_SORT = 0x2;
 inline constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x100;
-inline constexpr UINT LB_ADDSTRING = 0x0180;
 inline constexpr UINT LB_INSERTSTRING = 0x0181;
-inline constexpr UINT LB_DELETESTRING = 0x0182;
 inline constexpr UINT LB_RESETCONTENT = 0x0184;
 inline constexpr UINT LB_SETCURSEL = 0x0186;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
-inline constexpr UINT LB_GETTEXT = 0x0189;
-inline constexpr UINT LB_GETTEXTLEN = 0x018A;
-inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr LRESULT LB_ERR = -1;
 inline constexpr WORD LBN_SELCHANGE = 1;
 
@@ -198,22 +175,11 @@ inline constexpr UINT MF_STRING = 0x0;
 inline constexpr UINT MF_SEPARATOR = 0x800;
 
 // System metrics.
-inline constexpr int SM_CXSCREEN = 0;
-inline constexpr int SM_CYSCREEN = 1;
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 
 // Resource types.
-inline LPCSTR RT_ICON_TYPE() { return MAKEINTRESOURCEA(3); }
-inline LPCSTR RT_BITMAP_TYPE() { return MAKEINTRESOURCEA(2); }
-inline LPCSTR RT_STRING_TYPE() { return MAKEINTRESOURCEA(6); }
-inline LPCSTR RT_DIALOG_TYPE() { return MAKEINTRESOURCEA(5); }
 inline LPCSTR RT_GROUP_ICON_TYPE() { return MAKEINTRESOURCEA(14); }
-inline LPCSTR RT_DLGINIT_TYPE() { return MAKEINTRESOURCEA(240); }
-#define RT_BITMAP RT_BITMAP_TYPE()
-#define RT_STRING RT_STRING_TYPE()
-#define RT_DIALOG RT_DIALOG_TYPE()
 #define RT_GROUP_ICON RT_GROUP_ICON_TYPE()
-#define RT_DLGINIT RT_DLGINIT_TYPE()
 
 #endif  // _WIN32

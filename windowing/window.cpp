@@ -5,8 +5,8 @@
 
 #include "windowing/window_system.h"
 
-Window::Window(ControlKind kind, int id, std::string text, DWORD style, DWORD exStyle)
-    : m_kind(kind), m_id(id), m_style(style), m_exStyle(exStyle), m_text(std::move(text)) {}
+Window::Window(ControlKind kind, int id, std::string text, DWORD style)
+    : m_kind(kind), m_id(id), m_style(style), m_text(std::move(text)) {}
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -10,7 +10,7 @@
 // window and is the one authority for its state; a display only reads it.
 class Window {
 public:
-    Window(ControlKind kind, int id, std::string text, DWORD style, DWORD exStyle);
+    Window(ControlKind kind, int id, std::string text, DWORD style);
     virtual ~Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -25,7 +25,6 @@ public:
     ControlKind kind() const { return m_kind; }
     int id() const { return m_id; }
     DWORD style() const { return m_style; }
-    DWORD exStyle() const { return m_exStyle; }
     bool hasStyle(DWORD bits) const { return (m_style & bits) == bits; }
     bool isTabStop() const { return hasStyle(WS_TABSTOP); }
     const std::string& text() const { return m_text; }
@@ -34,14 +33,11 @@ public:
     HWND parent() const { return m_parent; }
     // In pixels: a dialog's on the screen, a control's in its dialog's client area.
     const RECT& rect() const { return m_rect; }
-    // In dialog units, as the template gives it.
-    const RECT& templateRect() const { return m_templateRect; }
     const std::vector<HWND>& children() const { return m_children; }
 
     // Sets where the window is and how it starts, before it is added to the
     // window system.
-    void initialise(const RECT& templateRect, const RECT& pixels, bool visible, bool enabled) {
-        m_templateRect = templateRect;
+    void initialise(const RECT& pixels, bool visible, bool enabled) {
         m_rect = pixels;
         m_visible = visible;
         m_enabled = enabled;
@@ -56,13 +52,11 @@ protected:
     ControlKind m_kind;
     int m_id;
     DWORD m_style;
-    DWORD m_exStyle;
     std::string m_text;
     bool m_visible = false;
     bool m_enabled = true;
     HWND m_parent = nullptr;
     RECT m_rect;
-    RECT m_templateRect;
     std::vector<HWND> m_children;
 };
 

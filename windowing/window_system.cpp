@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "windowing/button_control.h"
 #include "windowing/dialog_window.h"
 #include "windowing/edit_control.h"
 #include "windowing/list_box_control.h"
+
+WindowSystem::WindowSystem() : m_dialogManager(*this) {}
 
 WindowSystem& WindowSystem::instance() {
     static WindowSystem system;
@@ -64,7 +65,6 @@ void WindowSystem::destroy(HWND handle) {
 void WindowSystem::destroyTree(HWND handle) {
     Window* window = find(handle);
     if (!window) return;
-    sendMessage(handle, WM_DESTROY, 0, 0);
     const std::vector<HWND> children = window->children();
     for (HWND child : children) destroyTree(child);
     if (m_focus == handle) m_focus = nullptr;
@@ -130,27 +130,6 @@ HWND WindowSystem::setFocus(HWND handle) {
         if (HWND dialog = topLevelOf(previous)) notify(dialog, Change::Focus);
     }
     return previous;
-}
-
-HWND WindowSystem::nextTabStop(HWND dialog, HWND from, bool backwards) const {
-    const Window* window = find(dialog);
-    if (!window) return nullptr;
-    std::vector<HWND> order = window->children();
-    if (backwards) std::reverse(order.begin(), order.end());
-    const auto current = std::find(order.begin(), order.end(), from);
-    const std::size_t start = current == order.end() ? 0 : static_cast<std::size_t>(current - order.begin()) + 1;
-    for (std::size_t step = 0; step < order.size(); ++step) {
-        HWND candidate = order[(start + step) % order.size()];
-        const Window* control = find(candidate);
-        if (control && control->isTabStop() && control->visible() && control->enabled()) return candidate;
-    }
-    return nullptr;
-}
-
-HWND WindowSystem::defaultLookingButton(HWND dialog) const {
-    if (const Window* focused = find(m_focus); focused && focused->isPushButton() && focused->parent() == dialog) return m_focus;
-    const DialogWindow* window = findDialog(dialog);
-    return window ? childById(dialog, window->defaultId()) : nullptr;
 }
 
 bool WindowSystem::modalRunEnded(HWND dialog) const {
@@ -222,47 +201,7 @@ bool WindowSystem::userFocuses(HWND control) {
 
 bool WindowSystem::userPressesKey(HWND dialog, Key key) {
     if (!acceptsInput(dialog) || !findDialog(dialog)) return false;
-    DialogWindow* window = findDialog(dialog);
-    HWND focused = topLevelOf(m_focus) == dialog ? m_focus : nullptr;
-    const Window* control = find(focused);
-    // A focused control that wants Enter and Space gets them before the dialog.
-    if ((key == Key::Return || key == Key::Space) && control && control != window &&
-        (sendMessage(focused, WM_GETDLGCODE, 0, 0) & DLGC_WANTMESSAGE)) {
-        sendMessage(focused, WM_KEYDOWN, key == Key::Return ? VK_RETURN : VK_SPACE, 0);
-        return true;
-    }
-    switch (key) {
-    case Key::Tab:
-    case Key::ShiftTab:
-        if (HWND next = nextTabStop(dialog, focused, key == Key::ShiftTab)) setFocus(next);
-        return true;
-    case Key::Escape:
-        sendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(childById(dialog, IDCANCEL)));
-        return true;
-    case Key::Return: {
-        // A focused push button takes Enter; otherwise the default button's
-        // command is sent, whether that button is visible or not.
-        if (control && control->isPushButton() && control != window) {
-            notifyParent(focused, BN_CLICKED);
-            return true;
-        }
-        const int id = window->defaultId();
-        sendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), reinterpret_cast<LPARAM>(childById(dialog, id)));
-        return true;
-    }
-    case Key::Space:
-        if (control && control->isPushButton()) notifyParent(focused, BN_CLICKED);
-        return true;
-    case Key::Up:
-    case Key::Down:
-    case Key::Home:
-    case Key::End:
-        if (control && control->kind() == ControlKind::ListBox) {
-            return static_cast<ListBoxControl*>(find(focused))->userKey(key);
-        }
-        return true;
-    }
-    return false;
+    return m_dialogManager.pressKey(dialog, key);
 }
 
 bool WindowSystem::userClosesWindow(HWND dialog) {

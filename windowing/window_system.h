@@ -5,18 +5,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "windowing/dialog_manager.h"
 #include "windowing/display.h"
+#include "windowing/key.h"
 #include "windowing/win_types.h"
 
 class Window;
 class DialogWindow;
 
-// Keys that the window system itself interprets. Everything else a user
-// types into an edit arrives as a whole new text (userTypes).
-enum class Key { Return, Escape, Tab, ShiftTab, Up, Down, Home, End, Space };
-
 // The window system: owns every window, delivers messages, keeps the focus,
-// runs modal dialogs and takes raw input from a display (or a scripted user).
+// runs modal dialogs and takes raw input from a display (or a scripted user);
+// what a key does in a dialog is the dialog manager's.
 class WindowSystem {
 public:
     static WindowSystem& instance();
@@ -51,12 +50,9 @@ public:
     // --- Focus ----------------------------------------------------------
     HWND focus() const { return m_focus; }
     HWND setFocus(HWND handle);
-    // The next (or previous) visible, enabled tab stop of a dialog after
-    // `from`, wrapping around; `from` may be null or the dialog itself.
-    HWND nextTabStop(HWND dialog, HWND from, bool backwards) const;
-    // The push button that shows as the default one: a focused push button,
-    // else the dialog's default button.
-    HWND defaultLookingButton(HWND dialog) const;
+
+    // --- The dialog manager -----------------------------------------------
+    const DialogManager& dialogManager() const { return m_dialogManager; }
 
     // --- Modal runs -----------------------------------------------------
     // The dialogs now running, innermost last.
@@ -91,7 +87,7 @@ public:
     void reset();
 
 private:
-    WindowSystem() = default;
+    WindowSystem();
     bool acceptsInput(HWND handle) const;
     void moveFocusOff(const Window& window);
     void destroyTree(HWND handle);
@@ -102,4 +98,5 @@ private:
     HWND m_focus = nullptr;
     std::vector<HWND> m_modalStack;
     bool m_abandoned = false;
+    DialogManager m_dialogManager;
 };

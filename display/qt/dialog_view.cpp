@@ -279,7 +279,7 @@ void DialogView::mirrorFocus() {
 }
 
 void DialogView::updateDefaultButtons() {
-    const HWND defaultButton = windows().defaultLookingButton(m_dialog);
+    const HWND defaultButton = windows().dialogManager().defaultLookingButton(m_dialog);
     for (const Control& control : m_controls) {
         if (control.role == ControlRole::PushButton) static_cast<QPushButton*>(control.widget)->setDefault(control.handle == defaultButton);
     }

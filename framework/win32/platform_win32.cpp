@@ -215,7 +215,6 @@ BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
 LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETTEXT:
-    case LB_ADDSTRING:
     case LB_INSERTSTRING: {
         const std::wstring text = Utf16(lParam ? reinterpret_cast<const char*>(lParam) : "");
         return SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));

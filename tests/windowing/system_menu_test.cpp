@@ -68,17 +68,17 @@ TEST_F(SystemMenu, AppendedEntriesSendTheirIdsAsSystemCommands) {
     EXPECT_EQ(commands, (std::vector<WPARAM>{0x0010, SC_CLOSE}));
 }
 
-TEST_F(SystemMenu, DefaultProcessingMinimisesAndRestores) {
+// Minimise and Restore run through the main window's own tests.
+TEST_F(SystemMenu, DefaultProcessingMaximisesAndHandsMoveAndSizeToTheDesktop) {
     user.at("Test", [](UserAtWindow& window) {
-        window.systemCommand(SC_MINIMIZE);
-        EXPECT_TRUE(IsIconic(window.dialog()));
-        window.systemCommand(SC_RESTORE);
-        EXPECT_FALSE(IsIconic(window.dialog()));
         window.systemCommand(SC_MAXIMIZE);
         EXPECT_TRUE(WindowSystem::instance().findDialog(window.dialog())->maximized());
+        window.systemCommand(SC_MOVE);
+        window.systemCommand(SC_SIZE);
         window.press(Key::Escape);
     });
     run(resizable());
+    EXPECT_EQ(user.moveOrSizeRequests(), (std::vector<UINT>{SC_MOVE, SC_SIZE}));
 }
 
 TEST_F(SystemMenu, WhatTheDesktopDoesByItselfIsRecordedEvenWithoutTheCommand) {
@@ -89,26 +89,6 @@ TEST_F(SystemMenu, WhatTheDesktopDoesByItselfIsRecordedEvenWithoutTheCommand) {
         WindowSystem::instance().desktopChangedPlacement(window.dialog(), false, true);
         EXPECT_FALSE(IsIconic(window.dialog()));
         EXPECT_TRUE(WindowSystem::instance().findDialog(window.dialog())->maximized());
-        window.press(Key::Escape);
-    });
-    run(makeTemplate());
-}
-
-TEST_F(SystemMenu, MoveAndSizeAreHandedToTheDesktop) {
-    user.at("Test", [](UserAtWindow& window) {
-        window.systemCommand(SC_MOVE);
-        window.systemCommand(SC_SIZE);
-        window.press(Key::Escape);
-    });
-    run(resizable());
-    EXPECT_EQ(user.moveOrSizeRequests(), (std::vector<UINT>{SC_MOVE, SC_SIZE}));
-}
-
-TEST_F(SystemMenu, RevertingRestoresTheStandardEntries) {
-    user.at("Test", [](UserAtWindow& window) {
-        AppendMenuA(GetSystemMenu(window.dialog(), FALSE), MF_STRING, 0x0010, "extra");
-        EXPECT_EQ(GetSystemMenu(window.dialog(), TRUE), nullptr);
-        EXPECT_FALSE(GetSystemMenu(window.dialog(), FALSE)->hasCommand(0x0010));
         window.press(Key::Escape);
     });
     run(makeTemplate());

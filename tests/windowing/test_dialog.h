@@ -73,6 +73,17 @@ inline INT_PTR run(const DialogTemplate& dialog, HWND owner = nullptr) {
 
 inline void reset() { state() = State{}; }
 
+// Runs the test dialog with `step` as what the user does, the log emptied
+// before it; Escape ends the run.
+inline void inDialog(ScriptedUser& user, const std::function<void(UserAtWindow&)>& step) {
+    user.at("Test", [step](UserAtWindow& window) {
+        state().log.clear();
+        step(window);
+        window.press(Key::Escape);
+    });
+    run(makeTemplate());
+}
+
 inline std::vector<std::string> takeLog() {
     std::vector<std::string> log;
     log.swap(state().log);
