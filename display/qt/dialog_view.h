@@ -6,9 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "display/qt/announcement.h"
+#include "display/qt/accessible_naming.h"
 #include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
+#include "display/qt/results_announcer.h"
+#include "display/qt/shown_control.h"
 #include "windowing/display.h"
 
 class DialogInput;
@@ -18,7 +20,8 @@ class QtDisplay;
 
 // One dialog on screen: its top-level window and one widget per control.
 // It mirrors the window system's state into the widgets; the updates it
-// makes are never reported back as user input.
+// makes are never reported back as user input. It tells the dialog's naming
+// and its results announcer what changed.
 class DialogView {
 public:
     DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display);
@@ -47,13 +50,6 @@ public:
     bool mirroring() const { return m_mirroring > 0; }
 
 private:
-    // Whether the text of `window` can be part of a control's accessible name.
-    bool textCanName(HWND window) const;
-    struct Control {
-        HWND handle;
-        ControlRole role;
-        QWidget* widget;
-    };
     // Marks programmatic updates of the widgets.
     class Mirroring {
     public:
@@ -66,9 +62,10 @@ private:
         DialogView& m_view;
     };
 
-    const Control* controlFor(HWND handle) const;
+    const ShownControl* controlFor(HWND handle) const;
     void createSurface(QWidget* ownerSurface);
-    void addNewControls();
+    // Whether there were any.
+    bool addNewControls();
     void mirrorText(HWND window);
     void mirrorVisibility(HWND window);
     void mirrorEnabled(HWND window);
@@ -79,24 +76,18 @@ private:
     void mirrorPlacement();
     void showPaint();
     void updateDefaultButtons();
-    void refreshAccessibleNames();
     void showSurface();
-    // New results, or a message in their place, are said as they appear:
-    // Calculate leaves the focus where it is.
-    void resultsChanged();
-    QString resultsSummary() const;
 
     HWND m_dialog;
     QtDisplay& m_display;
     QPointer<DialogSurface> m_surface;
     std::unique_ptr<DialogInput> m_input;
-    std::vector<Control> m_controls;
+    std::vector<ShownControl> m_controls;
     QMenu* m_systemMenu = nullptr;
     QIcon m_icon;
     QImage m_minimizedPicture;
     QPoint m_placedAt;
     int m_mirroring = 0;
-    QPointer<Announcement> m_announcement;  // a window of its own, or a child of the surface
-    QString m_announcedResults;
-    bool m_announcing = false;
+    std::unique_ptr<AccessibleNaming> m_naming;
+    std::unique_ptr<ResultsAnnouncer> m_announcer;
 };
