@@ -8,6 +8,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev googletest qt6-base-dev xvfb xauth locales
+  qt6-base-private-dev  # a display test switches Qt's accessibility on
   clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
 # The package check: the .deb tools and the desktop-entry and metainfo validators.
 packages+=(dpkg-dev file desktop-file-utils appstream)
