@@ -22,8 +22,8 @@ void ListBoxWidget::currentChanged(const QModelIndex& current, const QModelIndex
 
 void ListBoxWidget::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
-    // Qt reports the list itself as the focus once this returns; its item
-    // is told after that, as a list's focused item is.
+    // Once Qt has reported the list itself, unless the same input selects an
+    // item (a click) and so reports it.
     m_itemUntold = true;
     QMetaObject::invokeMethod(
         this,
@@ -31,11 +31,6 @@ void ListBoxWidget::focusInEvent(QFocusEvent* event) {
             if (m_itemUntold && hasFocus()) reportSelectedItem();
         },
         Qt::QueuedConnection);
-}
-
-void ListBoxWidget::focusOutEvent(QFocusEvent* event) {
-    m_itemUntold = false;
-    QListWidget::focusOutEvent(event);
 }
 
 void ListBoxWidget::reportSelectedItem() {

@@ -7,8 +7,9 @@
 // focus: as the focus comes to the list, and as the selection really changes
 // while the list has it. Qt's own list reports every new current item as the
 // focus, even in a list that does not have it, so filling a unit list beside
-// the focused analysis list read as a move of the focus; and it says nothing
-// of the selected item as the focus comes.
+// the focused analysis list read as a move of the focus; and as the focus
+// comes it reports the list alone, which a screen reader says without the
+// selected item.
 class ListBoxWidget : public QListWidget {
 public:
     using QListWidget::QListWidget;
@@ -19,12 +20,12 @@ public:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int selectedRow() const;
+    // The focus is on the selected item.
     void reportSelectedItem();
 
-    // The focus came and its item is still to be told.
+    // The focus came, and its item is still to be told.
     bool m_itemUntold = false;
 };
