@@ -56,8 +56,9 @@ void AccessibleNaming::nameAll() {
         if (!window) continue;
         QString name;
         QString description;
-        const QString groupCaption = spokenTextOf(CaptionFinder::enclosingGroupBox(control.handle));
-        const QString captionAbove = spokenTextOf(CaptionFinder::captionAbove(control.handle));
+        // Only edits and lists are named by what lies around them.
+        const auto groupCaption = [&] { return spokenTextOf(CaptionFinder::enclosingGroupBox(control.handle)); };
+        const auto captionAbove = [&] { return spokenTextOf(CaptionFinder::captionAbove(control.handle)); };
         switch (control.role) {
         case ControlRole::PushButton:
         case ControlRole::GroupBox:
@@ -72,12 +73,16 @@ void AccessibleNaming::nameAll() {
         case ControlRole::InputEdit:
         case ControlRole::TextArea:
         case ControlRole::ResultsField:
-            name = captionAbove.isEmpty() ? groupCaption : captionAbove;
+            name = captionAbove();
+            if (name.isEmpty()) name = groupCaption();
             break;
-        case ControlRole::ListBox:
-            name = groupCaption.isEmpty() ? captionAbove : groupCaption;
-            if (name != captionAbove) description = captionAbove;
+        case ControlRole::ListBox: {
+            const QString caption = captionAbove();
+            name = groupCaption();
+            if (name.isEmpty()) name = caption;
+            if (name != caption) description = caption;
             break;
+        }
         }
         if (control.widget->accessibleName() != name) control.widget->setAccessibleName(name);
         if (control.widget->accessibleDescription() != description) control.widget->setAccessibleDescription(description);

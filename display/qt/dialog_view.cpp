@@ -42,10 +42,11 @@ DialogView::DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display)
     m_naming = std::make_unique<AccessibleNaming>(m_dialog, m_surface, m_controls);
     m_announcer = std::make_unique<ResultsAnnouncer>(m_surface, m_controls);
     mirrorText(m_dialog);
-    addNewControls();
-    m_naming->nameAll();
+    // Before the controls, which would each hear of a new icon.
     mirrorIcon();
     mirrorMenu();
+    addNewControls();
+    m_naming->nameAll();
     updateDefaultButtons();
     if (window()->visible()) showSurface();
 }
@@ -102,16 +103,15 @@ void DialogView::createSurface(QWidget* ownerSurface) {
     m_surface->setFixedSize(dialog.clientSize().x, dialog.clientSize().y);
     m_placedAt = QPoint(dialog.rect().left, dialog.rect().top);
     m_surface->move(m_placedAt);
-    // The window system disables the owner as well; this tells the desktop.
+    // The window system disables the owner as well; this tells the desktop,
+    // and keeps Qt's input from the owner.
+    m_ownerSurface = ownerSurface;
     if (ownerSurface) {
         m_surface->setWindowModality(Qt::WindowModal);
-        m_surface->winId();  // the platform window, to take the transient parent
-        m_surface->windowHandle()->setTransientParent(ownerSurface->windowHandle());
     } else if (windows().activeDialog()) {
         m_surface->setWindowModality(Qt::ApplicationModal);
     }
     m_surface->installEventFilter(m_input.get());
-    m_systemMenu = new QMenu(m_surface);
 }
 
 bool DialogView::addNewControls() {
@@ -124,7 +124,8 @@ bool DialogView::addNewControls() {
         const ControlRole role = ::roleOf(*control);
         QWidget* widget = ControlWidgets::create(*control, role, m_surface, m_display.fixedFont());
         widget->setEnabled(control->enabled());
-        widget->setVisible(control->visible());
+        // A control shows with its window; showing it on its own costs.
+        if (!control->visible() || m_surface->isVisible()) widget->setVisible(control->visible());
         m_controls.push_back({child, role, widget});
         m_input->watch(child, role, widget);
         if (role == ControlRole::ListBox) mirrorItems(child);
@@ -194,7 +195,10 @@ void DialogView::mirrorVisibility(HWND handle) {
 void DialogView::mirrorEnabled(HWND handle) {
     const Window* window = windows().find(handle);
     QWidget* widget = widgetFor(handle);
-    if (!window || !widget) return;
+    // A disabled dialog looks as it did, as on the platform: the window
+    // system refuses its input, and a modal window keeps Qt's input from its
+    // owner. Greying it out would repaint the whole window as another opens.
+    if (!window || !widget || handle == m_dialog) return;
     widget->setEnabled(window->enabled());
     // Disabling takes Qt's focus away; it comes back from the window system.
     if (window->enabled()) mirrorFocus();
@@ -205,21 +209,23 @@ void DialogView::mirrorItems(HWND list) {
     auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
     if (!window || !widget || window->kind() != ControlKind::ListBox) return;
     const auto& items = static_cast<const ListBoxControl*>(window)->items();
-    QStringList texts;
-    for (const std::string& item : items) texts.append(toQt(item));
-    QStringList shown;
-    for (int row = 0; row < widget->count(); ++row) shown.append(widget->item(row)->text());
-    if (shown != texts) {
+    // A list is filled one item at a time, each a change of its own: the
+    // items shown already stay when they begin the new ones.
+    int kept = 0;
+    while (kept < widget->count() && kept < static_cast<int>(items.size()) && widget->item(kept)->text() == toQt(items[kept])) ++kept;
+    if (kept < widget->count() || kept < static_cast<int>(items.size())) {
         const QSignalBlocker blocker(widget);
-        widget->clear();
-        widget->addItems(texts);
+        if (kept < widget->count()) {
+            widget->clear();
+            kept = 0;
+        }
         // The lists are narrow and a long unit name is elided: the whole
         // name shows when the pointer rests on it.
         const QFontMetrics metrics(widget->font());
         const int room = widget->contentsRect().width() - 2 * widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
-        for (int row = 0; row < widget->count(); ++row) {
-            QListWidgetItem* item = widget->item(row);
-            if (metrics.horizontalAdvance(item->text()) > room) item->setToolTip(item->text());
+        for (auto item = items.begin() + kept; item != items.end(); ++item) {
+            auto* shown = new QListWidgetItem(toQt(*item), widget);
+            if (metrics.horizontalAdvance(shown->text()) > room) shown->setToolTip(shown->text());
         }
     }
     mirrorSelection(list);
@@ -258,13 +264,21 @@ void DialogView::mirrorIcon() {
     const DialogWindow* dialog = window();
     if (!dialog || !m_surface) return;
     m_icon = PixelPictures::icon(dialog->icon(true), dialog->icon(false));
-    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+    if (!dialog->iconic()) showIcon(m_icon);
     // The program's icon is also the icon of its other windows.
     if (QGuiApplication::windowIcon().isNull() && !m_icon.isNull()) QGuiApplication::setWindowIcon(m_icon);
 }
 
-void DialogView::mirrorMenu() {
-    if (const DialogWindow* dialog = window(); dialog && m_systemMenu) SystemMenuPopup::fill(*m_systemMenu, *dialog);
+void DialogView::mirrorMenu() { m_menuStale = true; }
+
+QMenu* DialogView::systemMenu() {
+    // Made when first offered: most windows never offer it.
+    if (!m_systemMenu && m_surface) m_systemMenu = new QMenu(m_surface);
+    if (const DialogWindow* dialog = window(); m_menuStale && dialog && m_systemMenu) {
+        SystemMenuPopup::fill(*m_systemMenu, *dialog);
+        m_menuStale = false;
+    }
+    return m_systemMenu;
 }
 
 void DialogView::mirrorPlacement() {
@@ -281,7 +295,14 @@ void DialogView::mirrorPlacement() {
         m_surface->move(at);
     }
     // While minimised the window shows what the program painted (showPaint).
-    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+    if (!dialog->iconic()) showIcon(m_icon);
+}
+
+void DialogView::showIcon(const QIcon& icon) {
+    // Each new icon goes to every widget of the window, and to the desktop.
+    if (icon.cacheKey() == m_shownIcon) return;
+    m_shownIcon = icon.cacheKey();
+    m_surface->setWindowIcon(icon);
 }
 
 void DialogView::showPaint() {
@@ -299,12 +320,18 @@ void DialogView::showPaint() {
         }
     }
     m_minimizedPicture = picture;
-    m_surface->setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+    showIcon(QIcon(QPixmap::fromImage(picture)));
 }
 
 void DialogView::showSurface() {
     Mirroring mirroring(*this);
     mirrorPlacement();
+    if (m_ownerSurface && !m_surface->windowHandle()) {
+        // The platform window, to take the transient parent; made only now,
+        // with every control in its state, as showing would make it.
+        m_surface->winId();
+        m_surface->windowHandle()->setTransientParent(m_ownerSurface->windowHandle());
+    }
     m_surface->show();
     m_surface->activateWindow();
     mirrorFocus();

@@ -38,7 +38,7 @@ public:
     // The control (or the dialog) that a widget or a list's viewport shows.
     HWND handleOf(const QObject* object) const;
     ControlRole roleOf(HWND control) const;
-    QMenu* systemMenu() const { return m_systemMenu; }
+    QMenu* systemMenu();
     // What the program painted while minimised, as the desktop shows it.
     QImage minimizedPicture() const { return m_minimizedPicture; }
 
@@ -72,6 +72,7 @@ private:
     void mirrorItems(HWND list);
     void mirrorSelection(HWND list);
     void mirrorIcon();
+    void showIcon(const QIcon& icon);
     void mirrorMenu();
     void mirrorPlacement();
     void showPaint();
@@ -84,7 +85,10 @@ private:
     std::unique_ptr<DialogInput> m_input;
     std::vector<ShownControl> m_controls;
     QMenu* m_systemMenu = nullptr;
+    bool m_menuStale = true;
     QIcon m_icon;
+    qint64 m_shownIcon = QIcon().cacheKey();
+    QPointer<QWidget> m_ownerSurface;
     QImage m_minimizedPicture;
     QPoint m_placedAt;
     int m_mirroring = 0;
