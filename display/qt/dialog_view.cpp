@@ -10,11 +10,13 @@
 #include <QStyle>
 #include <QWindow>
 
+#include "display/qt/accessible_naming.h"
 #include "display/qt/control_widgets.h"
 #include "display/qt/dialog_input.h"
 #include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/qt_display.h"
+#include "display/qt/results_announcer.h"
 #include "display/qt/system_menu_popup.h"
 #include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"

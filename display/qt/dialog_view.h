@@ -6,17 +6,17 @@
 #include <memory>
 #include <vector>
 
-#include "display/qt/accessible_naming.h"
 #include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
-#include "display/qt/results_announcer.h"
 #include "display/qt/shown_control.h"
 #include "windowing/display.h"
 
+class AccessibleNaming;
 class DialogInput;
 class DialogWindow;
 class QMenu;
 class QtDisplay;
+class ResultsAnnouncer;
 
 // One dialog on screen: its top-level window and one widget per control.
 // It mirrors the window system's state into the widgets; the updates it
