@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays resonix with the keyboard alone under the Orca screen reader and checks
 # what Orca says: each window's name, each analysis and unit as the arrow keys
-# choose it, each caption in full, the results or the error message as
-# Calculate writes them and when the user reaches them, and the About box's
-# link with its address; and that Orca announces no control and no window that
-# the focus did not move to. Runs Xvfb, a session bus, the accessibility bus
+# choose it, the selected unit as Tab reaches a unit list, each caption in
+# full, the results or the error message as Calculate writes them (again for
+# the same inputs, anew for new ones) and when the user reaches them, and the
+# About box's link with its address; and that Orca announces no control and
+# no window that the focus did not move to. Runs Xvfb, a session bus, the accessibility bus
 # and Orca (its speech goes only to its debug log), all stopped at the end.
 # Builds the Release program in build/package, which the package check builds
 # as well. Needs no display.
