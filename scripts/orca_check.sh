@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays resonix with the keyboard alone under the Orca screen reader and checks
 # what Orca says: each window's name, each analysis and unit as the arrow keys
-# choose it, each caption in full, the results or the error message as
-# Calculate writes them and when the user reaches them, and the About box's
-# link with its address; and that Orca announces no control and no window that
-# the focus did not move to. Runs Xvfb, a session bus, the accessibility bus
+# choose it, the selected unit as Tab reaches a unit list, each caption in
+# full, the results or the error message as Calculate writes them (again for
+# the same inputs, anew for new ones) and when the user reaches them, and the
+# About box's link with its address; and that Orca announces no control and
+# no window that the focus did not move to. Runs Xvfb, a session bus, the accessibility bus
 # and Orca (its speech goes only to its debug log), all stopped at the end.
 # Builds the Release program in build/package, which the package check builds
 # as well. Needs no display.
@@ -221,7 +222,7 @@ hears_only "Torsional stiffness text." " "
 type_text 800
 quiet
 press Tab
-hears_only "Input Data." "List with 6 items." "Polar Moment of Inertia."
+hears_only "Input Data." "List with 6 items." "kg m^2 (N m sec^2)"
 press Down
 hears_only "slugs ft^2."
 press Up
@@ -229,7 +230,7 @@ hears_only "kg m^2 (N m sec^2)"
 press Return
 hears_only "notification *: inertia input error."
 press Tab
-hears_only "Input Data." "List with 6 items." "Torsional stiffness."
+hears_only "Input Data." "List with 6 items." "N m/rad."
 press Tab
 hears_only "* read only text." "inertia input error."
 press Escape
@@ -265,19 +266,31 @@ quiet
 type_text 1000
 quiet
 press Tab
-hears_only "Input Data." "List with 3 items." "Mass."
+hears_only "Input Data." "List with 3 items." "kg."
 press Down
 hears_only "slugs."
 press Up
 hears_only "kg."
 press Tab
-hears_only "Input Data." "List with 4 items." "Stiffness."
+hears_only "Input Data." "List with 4 items." "N/m."
 press Down
 hears_only "N/mm."
 press Up
 hears_only "N/m."
 press Return
-hears_only "notification Natural Frequency: 10 rad/sec, 1.592 Hz. Static Deflection at 1 G: 98.1 mm, 3.86 in."
+worked_example="notification Natural Frequency: 10 rad/sec, 1.592 Hz. Static Deflection at 1 G: 98.1 mm, 3.86 in."
+hears_only "$worked_example"
+# Calculate twice: the same inputs are said again, new ones anew.
+press Return
+hears_only "$worked_example"
+press Down
+hears_only "N/mm."
+press Return
+hears_only "notification Natural Frequency: 316.2 rad/sec, 50.33 Hz. Static Deflection at 1 G: 0.0981 mm, 0.00386 in."
+press Up
+hears_only "N/m."
+press Return
+hears_only "$worked_example"
 press Tab
 hears_only "Natural Frequency read only text." "            10 rad/sec."
 press Tab

@@ -19,6 +19,7 @@ if [ "${1:-}" = "run" ]; then
 fi
 if $tests; then
   packages+=(libgtest-dev googletest xvfb xauth locales)
+  packages+=(qt6-base-private-dev)  # a display test switches Qt's accessibility on
   packages+=(clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
   # The package check: the .deb tools and the desktop-entry and metainfo validators.
   packages+=(dpkg-dev file desktop-file-utils appstream)

@@ -38,8 +38,8 @@ const BitmapResource* bitmapOf(const Window& control) {
     return module ? module->bitmap(static_cast<const StaticControl&>(control).imageId()) : nullptr;
 }
 
-QWidget* makePushButton() {
-    auto* button = new QPushButton;
+QWidget* makePushButton(QWidget* parent) {
+    auto* button = new QPushButton(parent);
     // The window system decides what Enter presses; Qt must never press a
     // button on its own.
     button->setAutoDefault(false);
@@ -47,8 +47,8 @@ QWidget* makePushButton() {
     return button;
 }
 
-QWidget* makeLabel(const Window& control) {
-    auto* label = new QLabel;
+QWidget* makeLabel(const Window& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     Qt::Alignment horizontal = Qt::AlignLeft;
     if ((control.style() & SS_TYPEMASK) == kStaticCentre) horizontal = Qt::AlignHCenter;
@@ -61,15 +61,15 @@ QWidget* makeLabel(const Window& control) {
     return label;
 }
 
-QWidget* makePicture(const Window& control) {
-    auto* picture = new QLabel;
+QWidget* makePicture(const Window& control, QWidget* parent) {
+    auto* picture = new QLabel(parent);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (const BitmapResource* bitmap = bitmapOf(control)) picture->setPixmap(QPixmap::fromImage(PixelPictures::image(*bitmap)));
     return picture;
 }
 
-QWidget* makeLineEdit(const Window& control, bool readOnly) {
-    auto* edit = new QLineEdit;
+QWidget* makeLineEdit(const Window& control, bool readOnly, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
     edit->setReadOnly(readOnly);
     edit->setFrame(control.hasStyle(WS_BORDER));
     if (readOnly && !control.hasStyle(WS_BORDER)) {
@@ -81,8 +81,8 @@ QWidget* makeLineEdit(const Window& control, bool readOnly) {
     return edit;
 }
 
-QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedFont) {
-    auto* field = new TextField(readOnly, nullptr);
+QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedFont, QWidget* parent) {
+    auto* field = new TextField(readOnly, parent);
     field->setFont(fixedFont);
     field->setFrameShape(control.hasStyle(WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
     field->setVerticalScrollBarPolicy(control.hasStyle(WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
@@ -91,8 +91,8 @@ QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedF
     return field;
 }
 
-QWidget* makeListBox(const Window& control) {
-    auto* list = new ListBoxWidget;
+QWidget* makeListBox(const Window& control, QWidget* parent) {
+    auto* list = new ListBoxWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setUniformItemSizes(true);
@@ -112,17 +112,18 @@ QWidget* makeHosted(const Window& control) {
     return new QWidget;
 }
 
-QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedFont) {
+// Made in their window: moving a widget there later costs far more.
+QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedFont, QWidget* parent) {
     switch (role) {
-    case ControlRole::PushButton: return makePushButton();
-    case ControlRole::GroupBox: return new QGroupBox;
-    case ControlRole::Label: return makeLabel(control);
-    case ControlRole::Picture: return makePicture(control);
-    case ControlRole::InputEdit: return makeLineEdit(control, false);
-    case ControlRole::CaptionEdit: return makeLineEdit(control, true);
-    case ControlRole::TextArea: return makeTextField(control, false, fixedFont);
-    case ControlRole::ResultsField: return makeTextField(control, true, fixedFont);
-    case ControlRole::ListBox: return makeListBox(control);
+    case ControlRole::PushButton: return makePushButton(parent);
+    case ControlRole::GroupBox: return new QGroupBox(parent);
+    case ControlRole::Label: return makeLabel(control, parent);
+    case ControlRole::Picture: return makePicture(control, parent);
+    case ControlRole::InputEdit: return makeLineEdit(control, false, parent);
+    case ControlRole::CaptionEdit: return makeLineEdit(control, true, parent);
+    case ControlRole::TextArea: return makeTextField(control, false, fixedFont, parent);
+    case ControlRole::ResultsField: return makeTextField(control, true, fixedFont, parent);
+    case ControlRole::ListBox: return makeListBox(control, parent);
     case ControlRole::Hosted: return makeHosted(control);
     }
     return new QWidget;
@@ -131,9 +132,9 @@ QWidget* makeWidget(const Window& control, ControlRole role, const QFont& fixedF
 }  // namespace
 
 QWidget* ControlWidgets::create(const Window& control, ControlRole role, QWidget* parent, const QFont& fixedFont) {
-    QWidget* widget = makeWidget(control, role, fixedFont);
-    widget->setParent(parent);
-    widget->setObjectName(QStringLiteral("control%1").arg(control.id()));
+    QWidget* widget = makeWidget(control, role, fixedFont, parent);
+    if (widget->parentWidget() != parent) widget->setParent(parent);
+    widget->setObjectName(QStringLiteral("control") + QString::number(control.id()));
     // Only tab stops take the focus, and only from the window system: Qt's
     // own focus chain never runs because the dialog handles Tab itself.
     const bool takesFocus = control.isTabStop() && role != ControlRole::GroupBox && role != ControlRole::Label &&

@@ -8,22 +8,19 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QWindow>
 
-#include "display/qt/announcement.h"
-#include "display/qt/caption_finder.h"
+#include "display/qt/accessible_naming.h"
 #include "display/qt/control_widgets.h"
 #include "display/qt/dialog_input.h"
 #include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
 #include "display/qt/qt_display.h"
-#include "display/qt/shown_text.h"
+#include "display/qt/results_announcer.h"
 #include "display/qt/system_menu_popup.h"
 #include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"
 #include "windowing/list_box_control.h"
-#include "windowing/static_control.h"
 #include "windowing/win_api.h"
 #include "windowing/window_system.h"
 
@@ -38,40 +35,34 @@ QString windowTitleOf(const std::string& caption) {
     return title;
 }
 
-// A control's text as a screen reader should say it.
-QString spokenTextOf(HWND handle) {
-    const Window* window = windows().find(handle);
-    if (!window) return {};
-    bool showsPrefix = window->kind() == ControlKind::Button;
-    if (window->kind() == ControlKind::Static) showsPrefix = static_cast<const StaticControl*>(window)->showsPrefix();
-    return toQt(spokenText(window->text(), showsPrefix)).trimmed();
-}
-
 }  // namespace
 
 DialogView::DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display)
     : m_dialog(dialog), m_display(display), m_input(std::make_unique<DialogInput>(*this)) {
     Mirroring mirroring(*this);
     createSurface(ownerSurface);
-    addNewControls();
+    m_naming = std::make_unique<AccessibleNaming>(m_dialog, m_surface, m_controls);
+    m_announcer = std::make_unique<ResultsAnnouncer>(m_surface, m_controls);
     mirrorText(m_dialog);
-    refreshAccessibleNames();
+    // Before the controls, which would each hear of a new icon.
     mirrorIcon();
     mirrorMenu();
+    addNewControls();
+    m_naming->nameAll();
     updateDefaultButtons();
     if (window()->visible()) showSurface();
 }
 
 DialogView::~DialogView() {
     Mirroring mirroring(*this);
-    delete m_announcement.data();
+    m_announcer.reset();
     delete m_surface.data();
 }
 
 DialogWindow* DialogView::window() const { return windows().findDialog(m_dialog); }
 
-const DialogView::Control* DialogView::controlFor(HWND handle) const {
-    for (const Control& control : m_controls) {
+const ShownControl* DialogView::controlFor(HWND handle) const {
+    for (const ShownControl& control : m_controls) {
         if (control.handle == handle) return &control;
     }
     return nullptr;
@@ -79,14 +70,14 @@ const DialogView::Control* DialogView::controlFor(HWND handle) const {
 
 QWidget* DialogView::widgetFor(HWND window) const {
     if (window == m_dialog) return m_surface;
-    const Control* control = controlFor(window);
+    const ShownControl* control = controlFor(window);
     return control ? control->widget : nullptr;
 }
 
 HWND DialogView::handleOf(const QObject* object) const {
     if (!object) return nullptr;
     if (object == m_surface) return m_dialog;
-    for (const Control& control : m_controls) {
+    for (const ShownControl& control : m_controls) {
         if (control.widget == object) return control.handle;
         if (const auto* area = qobject_cast<const QAbstractScrollArea*>(control.widget); area && area->viewport() == object) {
             return control.handle;
@@ -96,7 +87,7 @@ HWND DialogView::handleOf(const QObject* object) const {
 }
 
 ControlRole DialogView::roleOf(HWND control) const {
-    const Control* found = controlFor(control);
+    const ShownControl* found = controlFor(control);
     return found ? found->role : ControlRole::Label;
 }
 
@@ -114,22 +105,20 @@ void DialogView::createSurface(QWidget* ownerSurface) {
     m_surface->setFixedSize(dialog.clientSize().x, dialog.clientSize().y);
     m_placedAt = QPoint(dialog.rect().left, dialog.rect().top);
     m_surface->move(m_placedAt);
-    // The window system disables the owner as well; this tells the desktop.
+    // The window system disables the owner as well; this tells the desktop,
+    // and keeps Qt's input from the owner.
+    m_ownerSurface = ownerSurface;
     if (ownerSurface) {
         m_surface->setWindowModality(Qt::WindowModal);
-        m_surface->winId();  // the platform window, to take the transient parent
-        m_surface->windowHandle()->setTransientParent(ownerSurface->windowHandle());
     } else if (windows().activeDialog()) {
         m_surface->setWindowModality(Qt::ApplicationModal);
     }
     m_surface->installEventFilter(m_input.get());
-    m_systemMenu = new QMenu(m_surface);
-    m_announcement = new Announcement(m_surface);
 }
 
-void DialogView::addNewControls() {
+bool DialogView::addNewControls() {
     const DialogWindow* dialog = window();
-    if (!dialog) return;
+    if (!dialog) return false;
     bool added = false;
     for (HWND child : dialog->children()) {
         const Window* control = windows().find(child);
@@ -137,18 +126,19 @@ void DialogView::addNewControls() {
         const ControlRole role = ::roleOf(*control);
         QWidget* widget = ControlWidgets::create(*control, role, m_surface, m_display.fixedFont());
         widget->setEnabled(control->enabled());
-        widget->setVisible(control->visible());
+        // A control shows with its window; showing it on its own costs.
+        if (!control->visible() || m_surface->isVisible()) widget->setVisible(control->visible());
         m_controls.push_back({child, role, widget});
         m_input->watch(child, role, widget);
         if (role == ControlRole::ListBox) mirrorItems(child);
         added = true;
     }
-    if (!added) return;
+    if (!added) return false;
     // Group boxes lie behind the controls that they frame, which take the clicks.
-    for (const Control& control : m_controls) {
+    for (const ShownControl& control : m_controls) {
         if (control.role == ControlRole::GroupBox) control.widget->lower();
     }
-    refreshAccessibleNames();
+    return true;
 }
 
 void DialogView::changed(HWND window, Change change) {
@@ -156,19 +146,12 @@ void DialogView::changed(HWND window, Change change) {
     switch (change) {
     case Change::Text:
         mirrorText(window);
-        // Working the names out again looks at every pair of controls: only
-        // for a text that can be a name, never for a typed value or a result,
-        // which Calculate writes many times over.
-        if (textCanName(window)) refreshAccessibleNames();
-        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
+        m_naming->textChanged(window);
         break;
-    case Change::Visibility:
-        mirrorVisibility(window);
-        if (window != m_dialog && roleOf(window) == ControlRole::ResultsField) resultsChanged();
-        break;
+    case Change::Visibility: mirrorVisibility(window); break;
     case Change::Enabled: mirrorEnabled(window); break;
     case Change::Items:
-        if (window == m_dialog) addNewControls();
+        if (window == m_dialog && addNewControls()) m_naming->nameAll();
         else mirrorItems(window);
         break;
     case Change::Selection: mirrorSelection(window); break;
@@ -178,18 +161,7 @@ void DialogView::changed(HWND window, Change change) {
     case Change::Placement: mirrorPlacement(); break;
     case Change::Painted: showPaint(); break;
     }
-}
-
-bool DialogView::textCanName(HWND window) const {
-    if (window == m_dialog) return true;
-    switch (roleOf(window)) {
-    case ControlRole::InputEdit:
-    case ControlRole::TextArea:
-    case ControlRole::ResultsField:
-        return false;
-    default:
-        return true;
-    }
+    m_announcer->changed(window, change);
 }
 
 void DialogView::remirror(HWND window) {
@@ -208,7 +180,7 @@ void DialogView::mirrorText(HWND handle) {
         m_surface->setWindowTitle(windowTitleOf(window->text()));
         return;
     }
-    if (const Control* control = controlFor(handle)) ControlWidgets::showText(control->widget, *window, control->role);
+    if (const ShownControl* control = controlFor(handle)) ControlWidgets::showText(control->widget, *window, control->role);
 }
 
 void DialogView::mirrorVisibility(HWND handle) {
@@ -225,7 +197,10 @@ void DialogView::mirrorVisibility(HWND handle) {
 void DialogView::mirrorEnabled(HWND handle) {
     const Window* window = windows().find(handle);
     QWidget* widget = widgetFor(handle);
-    if (!window || !widget) return;
+    // A disabled dialog looks as it did, as on the platform: the window
+    // system refuses its input, and a modal window keeps Qt's input from its
+    // owner. Greying it out would repaint the whole window as another opens.
+    if (!window || !widget || handle == m_dialog) return;
     widget->setEnabled(window->enabled());
     // Disabling takes Qt's focus away; it comes back from the window system.
     if (window->enabled()) mirrorFocus();
@@ -236,21 +211,23 @@ void DialogView::mirrorItems(HWND list) {
     auto* widget = qobject_cast<QListWidget*>(widgetFor(list));
     if (!window || !widget || window->kind() != ControlKind::ListBox) return;
     const auto& items = static_cast<const ListBoxControl*>(window)->items();
-    QStringList texts;
-    for (const std::string& item : items) texts.append(toQt(item));
-    QStringList shown;
-    for (int row = 0; row < widget->count(); ++row) shown.append(widget->item(row)->text());
-    if (shown != texts) {
+    // A list is filled one item at a time, each a change of its own: the
+    // items shown already stay when they begin the new ones.
+    int kept = 0;
+    while (kept < widget->count() && kept < static_cast<int>(items.size()) && widget->item(kept)->text() == toQt(items[kept])) ++kept;
+    if (kept < widget->count() || kept < static_cast<int>(items.size())) {
         const QSignalBlocker blocker(widget);
-        widget->clear();
-        widget->addItems(texts);
+        if (kept < widget->count()) {
+            widget->clear();
+            kept = 0;
+        }
         // The lists are narrow and a long unit name is elided: the whole
         // name shows when the pointer rests on it.
         const QFontMetrics metrics(widget->font());
         const int room = widget->contentsRect().width() - 2 * widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
-        for (int row = 0; row < widget->count(); ++row) {
-            QListWidgetItem* item = widget->item(row);
-            if (metrics.horizontalAdvance(item->text()) > room) item->setToolTip(item->text());
+        for (auto item = items.begin() + kept; item != items.end(); ++item) {
+            auto* shown = new QListWidgetItem(toQt(*item), widget);
+            if (metrics.horizontalAdvance(shown->text()) > room) shown->setToolTip(shown->text());
         }
     }
     mirrorSelection(list);
@@ -280,7 +257,7 @@ void DialogView::mirrorFocus() {
 
 void DialogView::updateDefaultButtons() {
     const HWND defaultButton = windows().dialogManager().defaultLookingButton(m_dialog);
-    for (const Control& control : m_controls) {
+    for (const ShownControl& control : m_controls) {
         if (control.role == ControlRole::PushButton) static_cast<QPushButton*>(control.widget)->setDefault(control.handle == defaultButton);
     }
 }
@@ -289,13 +266,21 @@ void DialogView::mirrorIcon() {
     const DialogWindow* dialog = window();
     if (!dialog || !m_surface) return;
     m_icon = PixelPictures::icon(dialog->icon(true), dialog->icon(false));
-    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+    if (!dialog->iconic()) showIcon(m_icon);
     // The program's icon is also the icon of its other windows.
     if (QGuiApplication::windowIcon().isNull() && !m_icon.isNull()) QGuiApplication::setWindowIcon(m_icon);
 }
 
-void DialogView::mirrorMenu() {
-    if (const DialogWindow* dialog = window(); dialog && m_systemMenu) SystemMenuPopup::fill(*m_systemMenu, *dialog);
+void DialogView::mirrorMenu() { m_menuStale = true; }
+
+QMenu* DialogView::systemMenu() {
+    // Made when first offered: most windows never offer it.
+    if (!m_systemMenu && m_surface) m_systemMenu = new QMenu(m_surface);
+    if (const DialogWindow* dialog = window(); m_menuStale && dialog && m_systemMenu) {
+        SystemMenuPopup::fill(*m_systemMenu, *dialog);
+        m_menuStale = false;
+    }
+    return m_systemMenu;
 }
 
 void DialogView::mirrorPlacement() {
@@ -312,7 +297,14 @@ void DialogView::mirrorPlacement() {
         m_surface->move(at);
     }
     // While minimised the window shows what the program painted (showPaint).
-    if (!dialog->iconic()) m_surface->setWindowIcon(m_icon);
+    if (!dialog->iconic()) showIcon(m_icon);
+}
+
+void DialogView::showIcon(const QIcon& icon) {
+    // Each new icon goes to every widget of the window, and to the desktop.
+    if (icon.cacheKey() == m_shownIcon) return;
+    m_shownIcon = icon.cacheKey();
+    m_surface->setWindowIcon(icon);
 }
 
 void DialogView::showPaint() {
@@ -330,83 +322,18 @@ void DialogView::showPaint() {
         }
     }
     m_minimizedPicture = picture;
-    m_surface->setWindowIcon(QIcon(QPixmap::fromImage(picture)));
-}
-
-void DialogView::refreshAccessibleNames() {
-    if (!m_surface) return;
-    // Setting a name reports a change even when it is the same; a screen
-    // reader would announce the window again.
-    if (m_surface->accessibleName() != m_surface->windowTitle()) m_surface->setAccessibleName(m_surface->windowTitle());
-    for (const Control& control : m_controls) {
-        const Window* window = windows().find(control.handle);
-        if (!window) continue;
-        QString name;
-        QString description;
-        const QString groupCaption = spokenTextOf(CaptionFinder::enclosingGroupBox(control.handle));
-        const QString captionAbove = spokenTextOf(CaptionFinder::captionAbove(control.handle));
-        switch (control.role) {
-        case ControlRole::PushButton:
-        case ControlRole::GroupBox:
-        case ControlRole::Label:
-        case ControlRole::CaptionEdit:
-        case ControlRole::Hosted:
-            name = spokenTextOf(control.handle);
-            break;
-        case ControlRole::Picture:
-            name = window->text().empty() ? QStringLiteral("Picture") : spokenTextOf(control.handle);
-            break;
-        case ControlRole::InputEdit:
-        case ControlRole::TextArea:
-        case ControlRole::ResultsField:
-            name = captionAbove.isEmpty() ? groupCaption : captionAbove;
-            break;
-        case ControlRole::ListBox:
-            name = groupCaption.isEmpty() ? captionAbove : groupCaption;
-            if (name != captionAbove) description = captionAbove;
-            break;
-        }
-        if (control.widget->accessibleName() != name) control.widget->setAccessibleName(name);
-        if (control.widget->accessibleDescription() != description) control.widget->setAccessibleDescription(description);
-    }
-}
-
-void DialogView::resultsChanged() {
-    // Calculate blanks the results before it writes them: the same results
-    // again are said again.
-    if (resultsSummary().isEmpty()) m_announcedResults.clear();
-    if (m_announcing || !m_surface) return;
-    // Once the program has written everything, after its many writes.
-    m_announcing = true;
-    QTimer::singleShot(0, m_surface, [this] {
-        m_announcing = false;
-        const QString summary = resultsSummary();
-        if (summary.isEmpty() || summary == m_announcedResults) return;
-        m_announcedResults = summary;
-        if (m_announcement) m_announcement->say(summary);
-    });
-}
-
-QString DialogView::resultsSummary() const {
-    QStringList parts;
-    for (const Control& control : m_controls) {
-        const Window* window = windows().find(control.handle);
-        if (control.role != ControlRole::ResultsField || !window || !window->visible()) continue;
-        QStringList lines;
-        for (const QString& line : toQt(window->text()).split(QStringLiteral("\r\n"))) {
-            const QString words = line.simplified();
-            if (!words.isEmpty()) lines.append(words);
-        }
-        if (lines.isEmpty()) continue;
-        const QString name = control.widget->accessibleName();
-        parts.append(name.isEmpty() ? lines.join(QStringLiteral(", ")) : name + QStringLiteral(": ") + lines.join(QStringLiteral(", ")));
-    }
-    return parts.join(QStringLiteral(". "));
+    showIcon(QIcon(QPixmap::fromImage(picture)));
 }
 
 void DialogView::showSurface() {
     Mirroring mirroring(*this);
     mirrorPlacement();
+    if (m_ownerSurface && !m_surface->windowHandle()) {
+        // The platform window, to take the transient parent; made only now,
+        // with every control in its state, as showing would make it.
+        m_surface->winId();
+        m_surface->windowHandle()->setTransientParent(m_ownerSurface->windowHandle());
+    }
     m_surface->show();
     m_surface->activateWindow();
     mirrorFocus();

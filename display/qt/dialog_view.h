@@ -6,19 +6,22 @@
 #include <memory>
 #include <vector>
 
-#include "display/qt/announcement.h"
 #include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
+#include "display/qt/shown_control.h"
 #include "windowing/display.h"
 
+class AccessibleNaming;
 class DialogInput;
 class DialogWindow;
 class QMenu;
 class QtDisplay;
+class ResultsAnnouncer;
 
 // One dialog on screen: its top-level window and one widget per control.
 // It mirrors the window system's state into the widgets; the updates it
-// makes are never reported back as user input.
+// makes are never reported back as user input. It tells the dialog's naming
+// and its results announcer what changed.
 class DialogView {
 public:
     DialogView(HWND dialog, QWidget* ownerSurface, QtDisplay& display);
@@ -35,7 +38,7 @@ public:
     // The control (or the dialog) that a widget or a list's viewport shows.
     HWND handleOf(const QObject* object) const;
     ControlRole roleOf(HWND control) const;
-    QMenu* systemMenu() const { return m_systemMenu; }
+    QMenu* systemMenu();
     // What the program painted while minimised, as the desktop shows it.
     QImage minimizedPicture() const { return m_minimizedPicture; }
 
@@ -47,13 +50,6 @@ public:
     bool mirroring() const { return m_mirroring > 0; }
 
 private:
-    // Whether the text of `window` can be part of a control's accessible name.
-    bool textCanName(HWND window) const;
-    struct Control {
-        HWND handle;
-        ControlRole role;
-        QWidget* widget;
-    };
     // Marks programmatic updates of the widgets.
     class Mirroring {
     public:
@@ -66,37 +62,36 @@ private:
         DialogView& m_view;
     };
 
-    const Control* controlFor(HWND handle) const;
+    const ShownControl* controlFor(HWND handle) const;
     void createSurface(QWidget* ownerSurface);
-    void addNewControls();
+    // Whether there were any.
+    bool addNewControls();
     void mirrorText(HWND window);
     void mirrorVisibility(HWND window);
     void mirrorEnabled(HWND window);
     void mirrorItems(HWND list);
     void mirrorSelection(HWND list);
     void mirrorIcon();
+    void showIcon(const QIcon& icon);
     void mirrorMenu();
     void mirrorPlacement();
     void showPaint();
     void updateDefaultButtons();
-    void refreshAccessibleNames();
     void showSurface();
-    // New results, or a message in their place, are said as they appear:
-    // Calculate leaves the focus where it is.
-    void resultsChanged();
-    QString resultsSummary() const;
 
     HWND m_dialog;
     QtDisplay& m_display;
     QPointer<DialogSurface> m_surface;
     std::unique_ptr<DialogInput> m_input;
-    std::vector<Control> m_controls;
+    std::vector<ShownControl> m_controls;
     QMenu* m_systemMenu = nullptr;
+    bool m_menuStale = true;
     QIcon m_icon;
+    qint64 m_shownIcon = QIcon().cacheKey();
+    QPointer<QWidget> m_ownerSurface;
     QImage m_minimizedPicture;
     QPoint m_placedAt;
     int m_mirroring = 0;
-    QPointer<Announcement> m_announcement;  // a window of its own, or a child of the surface
-    QString m_announcedResults;
-    bool m_announcing = false;
+    std::unique_ptr<AccessibleNaming> m_naming;
+    std::unique_ptr<ResultsAnnouncer> m_announcer;
 };

@@ -12,16 +12,34 @@ void ListBoxWidget::showSelection(int row) {
     }
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(row));
-    if (row != before && hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(row);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (row != before && hasFocus()) reportSelectedItem();
 }
 
 void ListBoxWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     // Past the list view's own report of the focus (see the class comment).
     QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBoxWidget::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // Once Qt has reported the list itself, unless the same input selects an
+    // item (a click) and so reports it.
+    m_itemUntold = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_itemUntold && hasFocus()) reportSelectedItem();
+        },
+        Qt::QueuedConnection);
+}
+
+void ListBoxWidget::reportSelectedItem() {
+    m_itemUntold = false;
+    const int row = selectedRow();
+    if (row < 0 || !QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
 }
 
 int ListBoxWidget::selectedRow() const {

@@ -104,11 +104,6 @@ QWidget* QtDisplay::widgetFor(HWND window) const {
     return view ? view->widgetFor(window) : nullptr;
 }
 
-QMenu* QtDisplay::systemMenuFor(HWND dialog) const {
-    const DialogView* view = viewFor(dialog);
-    return view ? view->systemMenu() : nullptr;
-}
-
 QImage QtDisplay::minimizedPicture(HWND dialog) const {
     const DialogView* view = viewFor(dialog);
     return view ? view->minimizedPicture() : QImage();

@@ -10,7 +10,6 @@
 #include "windowing/display.h"
 
 class DialogView;
-class QMenu;
 class QWidget;
 
 // The window system on the real screen, through Qt Widgets: one top-level
@@ -42,8 +41,6 @@ public:
 
     // The widget that shows a window: a dialog's top-level or a control's.
     QWidget* widgetFor(HWND window) const;
-    // The system menu that a dialog offers on its background.
-    QMenu* systemMenuFor(HWND dialog) const;
     // What a minimised dialog painted, as the desktop shows it.
     QImage minimizedPicture(HWND dialog) const;
     std::size_t dialogCount() const { return m_views.size(); }

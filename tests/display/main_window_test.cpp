@@ -61,8 +61,11 @@ TEST_F(MainWindowOnScreen, TranslationRunsModallyAndEscapeRefillsTheListWithNoth
         main.clickItem(IDC_MOTION_LIST, 1);
     });
     user.at("Translation", [&](ScreenWindow& translation) {
-        EXPECT_FALSE(display().widgetFor(mainWindow)->isEnabled()) << "the main window takes input during the run";
         EXPECT_FALSE(IsWindowEnabled(mainWindow));
+        // The main window looks as it did, as on the platform, and takes no input.
+        EXPECT_TRUE(display().widgetFor(mainWindow)->isEnabled());
+        ScreenWindow(display(), mainWindow).click(IDCANCEL);
+        EXPECT_EQ(WindowSystem::instance().activeDialog(), translation.dialog()) << "the main window takes input during the run";
         EXPECT_TRUE(translation.surface()->isModal());
         EXPECT_EQ(translation.surface()->windowHandle()->transientParent(), display().widgetFor(mainWindow)->windowHandle())
             << "not owned by the main window";

@@ -1,35 +1,86 @@
-// What a screen reader reads that Qt alone would read wrong or not at all:
-// a caption whole, and the results said as Calculate writes them. (Qt tells
-// screen readers nothing on the offscreen platform; scripts/orca_check.sh
-// hears the rest through Orca itself.)
+// What the display tells a screen reader, recorded as Qt hands it over: Qt
+// tells screen readers nothing on the offscreen platform, so the test takes
+// their place. (scripts/orca_check.sh hears the same through Orca itself.)
 
 #include "display_test.h"
 
 #include <QAccessible>
 #include <QWidget>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "res/resource.h"
 #include "screen_user.h"
 
 namespace {
 
-// The announcement that shows, of the one each window has.
-QWidget* shownAnnouncement() {
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (widget->objectName() == QStringLiteral("announcement") && widget->isVisible()) return widget;
-    }
-    return nullptr;
+using Heard = std::vector<std::string>;
+
+// "focus <name>" as the focus comes to a control, "item <name>" as it comes
+// to an item of a list, "said <text>" as an announcement shows.
+Heard heard;
+
+void record(QAccessibleEvent* event) {
+    const QAccessibleInterface* target = event->accessibleInterface();
+    if (!target) return;
+    const std::string name = target->text(QAccessible::Name).toStdString();
+    if (event->type() == QAccessible::Focus) heard.push_back((event->child() >= 0 ? "item " : "focus ") + name);
+    if (event->type() == QAccessible::ObjectShow && target->role() == QAccessible::Notification) heard.push_back("said " + name);
 }
 
-class ScreenReaderOnScreen : public DisplayTest {};
+// Whether Qt tells a screen reader, as it does while one listens.
+void setListening(bool listening) {
+    if (QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        accessibility->setActive(listening);
+    }
+}
 
-TEST_F(ScreenReaderOnScreen, ReadsACaptionWholeAndSaysTheResultsWithTheFocusKept) {
+class ScreenReaderOnScreen : public DisplayTest {
+protected:
+    ScreenReaderOnScreen() : m_previous(QAccessible::installUpdateHandler(&record)) { setListening(true); }
+    ~ScreenReaderOnScreen() override {
+        setListening(false);
+        QAccessible::installUpdateHandler(m_previous);
+    }
+
+    // What a screen reader is told of `action`, once the program has done
+    // with it.
+    static Heard after(const std::function<void()>& action) {
+        heard.clear();
+        action();
+        processEventsUntil([] { return false; }, 20);
+        return heard;
+    }
+
+private:
+    QAccessible::UpdateHandler m_previous;
+};
+
+constexpr const char* kNaturalFrequency = "said Natural Frequency: 10 rad/sec, 1.592 Hz. Static Deflection at 1 G: 98.1 mm, 3.86 in";
+
+TEST_F(ScreenReaderOnScreen, ListsTellTheirItemUnderTheFocusAndEachCalculateIsSaid) {
+    ASSERT_TRUE(QAccessible::isActive());
     ScreenUser user(display());
     user.at("SDOF System Natural Frequency,  version 2.1", [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 1); });
     user.at("Translation", [](ScreenWindow& translation) {
-        translation.clickItem(IDC_TRA_ANALYSIS, 0);
-        // One run of attributes over the whole text, whatever offset is asked about.
+        const auto key = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            return after([&] { translation.key(key, modifiers); });
+        };
+        // A list with nothing selected is reported alone.
+        EXPECT_EQ(key(Qt::Key_Tab), Heard{"focus Select Analysis"});
+        // Choosing fills and selects in the unit lists, which have no focus.
+        EXPECT_EQ(key(Qt::Key_Down), Heard{"item natural frequency"});
+        EXPECT_EQ(key(Qt::Key_Down), Heard{"item stiffness"});
+        EXPECT_EQ(key(Qt::Key_Up), Heard{"item natural frequency"});
+        // The same choice again sets the window up again; the selection stays.
+        EXPECT_EQ(key(Qt::Key_Home), Heard{});
+
+        // A caption is one run of text, whatever offset is asked about.
         QAccessibleTextInterface* caption =
             QAccessible::queryAccessibleInterface(translation.widget(IDC_TRA_INPUT2_LABEL))->textInterface();
         ASSERT_NE(caption, nullptr);
@@ -39,15 +90,33 @@ TEST_F(ScreenReaderOnScreen, ReadsACaptionWholeAndSaysTheResultsWithTheFocusKept
         caption->attributes(8, &start, &end);
         EXPECT_EQ(std::pair(start, end), std::pair(0, 9));
 
+        // Tab into a unit list tells its selected unit.
         translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("10"));
         translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
-        translation.key(Qt::Key_Return);
-        processEventsUntil([] { return shownAnnouncement() != nullptr; });
-        QWidget* said = shownAnnouncement();
-        ASSERT_NE(said, nullptr);
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(said)->role(), QAccessible::Notification);
-        EXPECT_EQ(said->accessibleName(), QStringLiteral("Natural Frequency: 10 rad/sec, 1.592 Hz. Static Deflection at 1 G: 98.1 mm, 3.86 in"));
-        EXPECT_EQ(translation.focusedId(), IDC_TRA_INPUT2);
+        EXPECT_EQ(key(Qt::Key_Tab), (Heard{"focus Input Data", "item kg"}));
+        EXPECT_EQ(key(Qt::Key_Down), Heard{"item slugs"});
+        EXPECT_EQ(key(Qt::Key_Up), Heard{"item kg"});
+        // A click brings the focus and its item, which is told once.
+        const auto click = [&](int list, int row) { return after([&] { translation.clickItem(list, row); }); };
+        EXPECT_EQ(click(IDC_TRA_UNITS2, 1), (Heard{"focus Input Data", "item N/mm"}));
+        EXPECT_EQ(click(IDC_TRA_UNITS2, 0), Heard{"item N/m"});
+        EXPECT_EQ(click(IDC_TRA_UNITS2, 0), Heard{});
+
+        // Calculate leaves the focus where it is; what it writes is said once,
+        // and again for the same inputs.
+        EXPECT_EQ(key(Qt::Key_Return), Heard{kNaturalFrequency});
+        EXPECT_EQ(key(Qt::Key_Return), Heard{kNaturalFrequency});
+        EXPECT_EQ(translation.focusedId(), IDC_TRA_UNITS2);
+        translation.click(IDC_TRA_INPUT2);
+        key(Qt::Key_End);
+        translation.type(QStringLiteral("0"));
+        EXPECT_EQ(key(Qt::Key_Return),
+                  Heard{"said Natural Frequency: 31.62 rad/sec, 5.033 Hz. Static Deflection at 1 G: 9.81 mm, 0.386 in"});
+        translation.click(IDC_TRA_INPUT1);
+        key(Qt::Key_A, Qt::ControlModifier);
+        translation.type(QStringLiteral("0"));
+        EXPECT_EQ(key(Qt::Key_Return), Heard{"said Natural Frequency: mass input error"});
+        EXPECT_EQ(translation.focusedId(), IDC_TRA_INPUT1);
         translation.key(Qt::Key_Escape);
     });
     user.at("SDOF System Natural Frequency,  version 2.1", [](ScreenWindow& main) { main.key(Qt::Key_Escape); });

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "display/qt/control_role.h"
+#include "windowing/win_types.h"
+
+class QWidget;
+
+// One control of a dialog on screen: the window system's handle, what the
+// control is, and the widget that shows it.
+struct ShownControl {
+    HWND handle;
+    ControlRole role;
+    QWidget* widget;
+};
