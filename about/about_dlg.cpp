@@ -7,7 +7,7 @@ namespace {
 
 // The web-link control ships with the program: it is installed as the
 // program loads, before anything can host it.
-const bool webLinkInstalled = (InstallWebLinkControl(), true);
+const bool webLinkInstalled = (installWebLinkControl(), true);
 
 }  // namespace
 

@@ -7,5 +7,5 @@
 int main(int argc, char** argv) {
     QtSession screen(argc, argv);
     // The command line is not read: the program has no options.
-    return AfxWinMain(ResonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
+    return AfxWinMain(resonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
 }

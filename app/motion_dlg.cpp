@@ -11,7 +11,7 @@ constexpr int kTranslationIndex = 1;
 
 }  // namespace
 
-POINT MinimizedIconOrigin(const RECT& client, int cx, int cy) {
+POINT minimizedIconOrigin(const RECT& client, int cx, int cy) {
     return POINT{(client.right - client.left - cx + 1) / 2, (client.bottom - client.top - cy + 1) / 2};
 }
 
@@ -48,26 +48,26 @@ BOOL CMotionDlg::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    FillMotionList();
+    fillMotionList();
     return TRUE;
 }
 
-void CMotionDlg::FillMotionList() {
+void CMotionDlg::fillMotionList() {
     m_motionList.SendMessageA(LB_RESETCONTENT);
     m_motionList.SendMessageA(LB_INSERTSTRING, kRotationIndex, reinterpret_cast<LPARAM>("Rotation"));
     m_motionList.SendMessageA(LB_INSERTSTRING, kTranslationIndex, reinterpret_cast<LPARAM>("Translation"));
 }
 
-void CMotionDlg::RunAboutBox() {
+void CMotionDlg::runAboutBox() {
     CAboutDlg about;
     about.DoModal();
 }
 
-void CMotionDlg::OnOK() { RunAboutBox(); }
+void CMotionDlg::OnOK() { runAboutBox(); }
 
 void CMotionDlg::OnSysCommand(UINT id, LPARAM) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        RunAboutBox();
+        runAboutBox();
     } else {
         Default();
     }
@@ -84,7 +84,7 @@ void CMotionDlg::OnPaint() {
     const int cy = GetSystemMetrics(SM_CYICON);
     RECT client;
     GetClientRect(&client);
-    const POINT origin = MinimizedIconOrigin(client, cx, cy);
+    const POINT origin = minimizedIconOrigin(client, cx, cy);
     dc.DrawIcon(origin.x, origin.y, m_hIcon);
 }
 
@@ -99,5 +99,5 @@ void CMotionDlg::OnSelchangeMotionList() {
     }
     // Refilled in every case: nothing is selected again, so choosing the same
     // entry once more is again a change of selection.
-    FillMotionList();
+    fillMotionList();
 }

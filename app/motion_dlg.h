@@ -6,7 +6,7 @@
 
 // Where the minimised window draws its icon of cx x cy in the client area
 // `client`: centred, in signed arithmetic that truncates towards zero.
-POINT MinimizedIconOrigin(const RECT& client, int cx, int cy);
+POINT minimizedIconOrigin(const RECT& client, int cx, int cy);
 
 // The main window: picks the kind of motion and runs its calculator. It
 // closes only on the cancel command ("Exit", Escape, the close box).
@@ -29,8 +29,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void FillMotionList();
-    void RunAboutBox();
+    void fillMotionList();
+    void runAboutBox();
 
     CRotationDlg m_rotationDlg;
     CTranslationDlg m_translationDlg;

@@ -6,7 +6,7 @@
 #include "res/resources.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
-    AfxSetResourceData(ResonixResources());
+    setResourceData(resonixResources());
     // The command line is not read: the program has no options.
     return AfxWinMain(instance, nullptr, commandLine, showCommand);
 }

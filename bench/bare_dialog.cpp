@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+
+#include "res/resource.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -23,7 +25,7 @@ bool reportsFirstPaint() {
 
 BareDialog::BareDialog() {
     const DialogUnits units(*this);
-    setWindowTitle(QStringLiteral("SDOF System Natural Frequency,  version 2.1"));
+    setWindowTitle(QString::fromLatin1(kMainCaption));
     setFixedSize(units.x(242), units.y(127));
     auto* visit = new QPushButton(QStringLiteral("Visit Web Site"), this);
     visit->setGeometry(units.place(163, 59, 64, 17));

@@ -10,9 +10,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "res/resource.h"
+
 namespace {
 
-constexpr const char* kMainTitle = "SDOF System Natural Frequency,  version 2.1";
 
 QWidget* windowTitled(const QString& title) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -64,7 +65,7 @@ void InteractionDriver::start() {
 QWidget* InteractionDriver::calculator() const { return windowTitled(QStringLiteral("Translation")); }
 
 void InteractionDriver::open() {
-    QWidget* main = windowTitled(QString::fromLatin1(kMainTitle));
+    QWidget* main = windowTitled(QString::fromLatin1(kMainCaption));
     QListWidget* motions = main ? listHolding(main, QStringLiteral("Translation")) : nullptr;
     if (!motions) {
         std::fprintf(stderr, "no main window with its motion list\n");

@@ -12,5 +12,5 @@ int main(int argc, char** argv) {
     QtSession screen(argc, argv);
     InteractionDriver driver(argc > 1 ? std::atoi(argv[1]) : 10, argc > 2 ? std::atoi(argv[2]) : 5);
     driver.start();
-    return AfxWinMain(ResonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
+    return AfxWinMain(resonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
 }

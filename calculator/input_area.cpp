@@ -4,7 +4,7 @@
 
 namespace calculator {
 
-void EmptyList(const CListBox& list) { list.SendMessageA(LB_RESETCONTENT); }
+void emptyList(const CListBox& list) { list.SendMessageA(LB_RESETCONTENT); }
 
 namespace {
 
@@ -20,23 +20,23 @@ void insertUnits(const CListBox& list, UnitTable units) {
 
 }  // namespace
 
-void FillList(const CListBox& list, std::span<const char* const> items) {
-    EmptyList(list);
+void fillList(const CListBox& list, std::span<const char* const> items) {
+    emptyList(list);
     for (std::size_t index = 0; index < items.size(); ++index) {
         insertItem(list, index, items[index]);
     }
 }
 
-int Selection(const CListBox& list) { return static_cast<int>(list.SendMessageA(LB_GETCURSEL)); }
+int selection(const CListBox& list) { return static_cast<int>(list.SendMessageA(LB_GETCURSEL)); }
 
-const InputSetUp* SetUpFor(std::span<const InputSetUp> setUps, int analysis) {
+const InputSetUp* setUpFor(std::span<const InputSetUp> setUps, int analysis) {
     if (analysis < 0 || static_cast<std::size_t>(analysis) >= setUps.size()) {
         return nullptr;
     }
     return &setUps[static_cast<std::size_t>(analysis)];
 }
 
-void InputArea::Show(int command) const {
+void InputArea::show(int command) const {
     caption1.ShowWindow(command);
     caption2.ShowWindow(command);
     group.ShowWindow(command);
@@ -46,7 +46,7 @@ void InputArea::Show(int command) const {
     units1.ShowWindow(command);
 }
 
-void InputArea::Apply(const InputSetUp* setUp) const {
+void InputArea::apply(const InputSetUp* setUp) const {
     if (setUp) {
         caption1.SetWindowTextA(setUp->caption1);
         caption2.SetWindowTextA(setUp->caption2);
@@ -57,15 +57,15 @@ void InputArea::Apply(const InputSetUp* setUp) const {
     units1.SendMessageA(LB_SETCURSEL, 0);
 }
 
-CalcRequest InputArea::Read(const CListBox& analysis) const {
+CalcRequest InputArea::read(const CListBox& analysis) const {
     CString text1;
     CString text2;
     input1.GetWindowTextA(text1);
     input2.GetWindowTextA(text2);
-    return CalcRequest{Selection(analysis), text1.str(), text2.str(), Selection(units1), Selection(units2)};
+    return CalcRequest{selection(analysis), text1.str(), text2.str(), selection(units1), selection(units2)};
 }
 
-void InputArea::WriteEchoes(const CalcResult& result) const {
+void InputArea::writeEchoes(const CalcResult& result) const {
     input1.SetWindowTextA(result.echo1.c_str());
     input2.SetWindowTextA(result.echo2.c_str());
 }

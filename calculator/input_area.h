@@ -18,10 +18,10 @@ inline constexpr const char* kBlank = " ";
 // Inserting at explicit positions keeps the order although the lists carry
 // the sort style: a sorting add would scramble the positions, which are what
 // the calculations branch on.
-void FillList(const CListBox& list, std::span<const char* const> items);
-void EmptyList(const CListBox& list);
+void fillList(const CListBox& list, std::span<const char* const> items);
+void emptyList(const CListBox& list);
 // The selected position, or LB_ERR.
-int Selection(const CListBox& list);
+int selection(const CListBox& list);
 
 // What choosing an analysis puts in the input area: the captions, and the
 // unit tables whose names fill the lists.
@@ -34,7 +34,7 @@ struct InputSetUp {
 
 // The set-up of `analysis`, or null for a position outside `setUps` (nothing
 // selected).
-const InputSetUp* SetUpFor(std::span<const InputSetUp> setUps, int analysis);
+const InputSetUp* setUpFor(std::span<const InputSetUp> setUps, int analysis);
 
 // The input area of a calculator window: two captions, two value fields and
 // two unit lists in a group box.
@@ -48,17 +48,17 @@ struct InputArea {
     CListBox& units2;
 
     // Shows or hides the whole area, captions first and unit lists last.
-    void Show(int command) const;
+    void show(int command) const;
     // Writes the captions and fills the unit lists, which the window has
     // emptied, with the names of `setUp`'s units; with no set-up the captions
     // keep their texts and the lists stay empty. Either way the SI unit (the
     // first position) is then selected in each list, which reports nothing.
-    void Apply(const InputSetUp* setUp) const;
+    void apply(const InputSetUp* setUp) const;
     // What the user typed and chose, for Calculate.
-    CalcRequest Read(const CListBox& analysis) const;
+    CalcRequest read(const CListBox& analysis) const;
     // Writes both echoes back. Each write raises EN_CHANGE, which blanks the
     // results: a window writes its results only after this.
-    void WriteEchoes(const CalcResult& result) const;
+    void writeEchoes(const CalcResult& result) const;
 };
 
 }  // namespace calculator

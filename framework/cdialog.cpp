@@ -18,14 +18,14 @@ INT_PTR CDialog::DoModal() {
     }
 
     m_running = true;
-    const INT_PTR result = platform::RunDialog(m_nIDTemplate, owner, &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result = platform::runDialog(m_nIDTemplate, owner, &CDialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
     m_running = false;
     Detach();
-    DetachDestroyedWindows();
+    detachDestroyedWindows();
     return result;
 }
 
-std::optional<LRESULT> CDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> CDialog::dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         if (!dialog || !dialog->Attach(window)) return FALSE;

@@ -35,6 +35,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static std::optional<LRESULT> DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static std::optional<LRESULT> dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool m_running = false;
 };

@@ -10,7 +10,7 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UINT id) const {
+const AFX_MSGMAP_ENTRY* CCmdTarget::findMessageEntry(UINT message, UINT code, UINT id) const {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfn; ++entry) {
             if (entry->nMessage != message) continue;
@@ -21,7 +21,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UI
 }
 
 bool CCmdTarget::OnCmdMsg(UINT id, UINT code) {
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, code, id);
+    const AFX_MSGMAP_ENTRY* entry = findMessageEntry(WM_COMMAND, code, id);
     if (!entry) return false;
     entry->pfn(this, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)), 0);
     return true;

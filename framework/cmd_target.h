@@ -19,5 +19,5 @@ protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
     // The first entry for the message in this object's map chain, or null.
-    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, UINT code, UINT id) const;
+    const AFX_MSGMAP_ENTRY* findMessageEntry(UINT message, UINT code, UINT id) const;
 };

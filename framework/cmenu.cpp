@@ -14,4 +14,4 @@ CMenu* CMenu::FromHandle(HMENU menu) {
     return &wrapper;
 }
 
-BOOL CMenu::AppendMenuA(UINT flags, UINT_PTR id, LPCSTR text) { return platform::AppendMenuUtf8(m_hMenu, flags, id, text); }
+BOOL CMenu::AppendMenuA(UINT flags, UINT_PTR id, LPCSTR text) { return platform::appendMenuUtf8(m_hMenu, flags, id, text); }

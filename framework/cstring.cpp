@@ -13,7 +13,7 @@ void CString::Format(const char* format, ...) {
 }
 
 BOOL CString::LoadStringA(UINT id) {
-    std::optional<std::string> text = platform::LoadProgramString(id);
+    std::optional<std::string> text = platform::loadProgramString(id);
     m_text = text ? std::move(*text) : std::string();
     return text ? TRUE : FALSE;
 }

@@ -17,12 +17,12 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return currentApp; }
 
-HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR) { return platform::ProgramInstance(); }
+HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR) { return platform::programInstance(); }
 
-void AfxEnableControlContainer() { platform::EnableControlHosting(); }
+void AfxEnableControlContainer() { platform::enableControlHosting(); }
 
 int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    platform::SetProgramInstance(instance);
+    platform::setProgramInstance(instance);
     CWinApp* app = AfxGetApp();
     if (!app) return -1;
     if (!app->InitInstance()) return app->ExitInstance();

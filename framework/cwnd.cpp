@@ -41,7 +41,7 @@ HWND CWnd::Detach() {
     return window;
 }
 
-void CWnd::DetachDestroyedWindows() {
+void CWnd::detachDestroyedWindows() {
     auto& map = permanentMap();
     for (auto it = map.begin(); it != map.end();) {
         if (!::IsWindow(it->first)) {
@@ -55,14 +55,14 @@ void CWnd::DetachDestroyedWindows() {
 
 BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
 
-void CWnd::SetWindowTextA(LPCSTR text) { platform::SetWindowTextUtf8(m_hWnd, text); }
+void CWnd::SetWindowTextA(LPCSTR text) { platform::setWindowTextUtf8(m_hWnd, text); }
 
 void CWnd::GetWindowTextA(CString& text) const {
-    text = CString(platform::WindowTextUtf8(m_hWnd));
+    text = CString(platform::windowTextUtf8(m_hWnd));
 }
 
 LRESULT CWnd::SendMessageA(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return platform::SendMessageUtf8(m_hWnd, message, wParam, lParam);
+    return platform::sendMessageUtf8(m_hWnd, message, wParam, lParam);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
@@ -77,20 +77,20 @@ void CWnd::GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
 
 BOOL CWnd::CreateControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (!parent || !parent->m_hWnd || m_hWnd) return FALSE;
-    HWND window = platform::CreateControlByClassId(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
+    HWND window = platform::createControlByClassId(classId, windowName, style, rect, parent->m_hWnd, static_cast<int>(id));
     return window ? Attach(window) : FALSE;
 }
 
 BOOL CWnd::Create(LPCSTR, LPCSTR, DWORD, const RECT&, CWnd*, UINT, CCreateContext*) { return FALSE; }
 
 BOOL CWnd::CreateControl(REFCLSID classId, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    const std::string name = platform::ClassIdText(classId);
+    const std::string name = platform::classIdText(classId);
     return CreateControl(name.c_str(), windowName, style, rect, parent, id);
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const AFX_MSGMAP_ENTRY* entry = message == WM_COMMAND ? FindMessageEntry(message, HIWORD(wParam), LOWORD(wParam))
-                                                          : FindMessageEntry(message, 0, 0);
+    const AFX_MSGMAP_ENTRY* entry = message == WM_COMMAND ? findMessageEntry(message, HIWORD(wParam), LOWORD(wParam))
+                                                          : findMessageEntry(message, 0, 0);
     if (!entry) return false;
     // Handlers may call Default(), which needs the message they were given;
     // keep the outer one for nested messages.

@@ -25,7 +25,7 @@ public:
     BOOL Attach(HWND window);
     HWND Detach();
     // Unbinds every object whose window no longer exists.
-    static void DetachDestroyedWindows();
+    static void detachDestroyedWindows();
 
     BOOL ShowWindow(int command);
     void SetWindowTextA(LPCSTR text);

@@ -23,30 +23,30 @@ namespace platform {
 using DialogProcedure = std::optional<LRESULT> (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The module whose resources the program uses, set once at start-up.
-void SetProgramInstance(HINSTANCE instance);
-HINSTANCE ProgramInstance();
+void setProgramInstance(HINSTANCE instance);
+HINSTANCE programInstance();
 
 // Runs the dialog of template `templateId` modally, owned by `owner`; the
 // procedure gets `param` with WM_INITDIALOG. The code given to EndDialog, or
 // -1 when there is no such template or the dialog could not be created.
-INT_PTR RunDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param);
+INT_PTR runDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param);
 
 // String resource `id` of the program, as UTF-8.
-std::optional<std::string> LoadProgramString(UINT id);
+std::optional<std::string> loadProgramString(UINT id);
 
 // Texts as the program holds them (UTF-8) in and out of windows and menus.
-void SetWindowTextUtf8(HWND window, const char* text);
-std::string WindowTextUtf8(HWND window);
-BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text);
+void setWindowTextUtf8(HWND window, const char* text);
+std::string windowTextUtf8(HWND window);
+BOOL appendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text);
 // SendMessage, with the texts that messages carry (list box items) as UTF-8.
-LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT sendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The registry form of a class identifier, "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
-std::string ClassIdText(REFCLSID classId);
+std::string classIdText(REFCLSID classId);
 // Lets dialogs created from now on host controls of outside classes.
-void EnableControlHosting();
+void enableControlHosting();
 // Creates a control of an outside class, named by its class identifier
 // ("{XXXXXXXX-...}"), in `rect` (pixels) of `parent`; null when there is none.
-HWND CreateControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id);
+HWND createControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id);
 
 }  // namespace platform

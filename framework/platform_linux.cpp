@@ -9,11 +9,11 @@
 
 namespace platform {
 
-void SetProgramInstance(HINSTANCE instance) { SetProgramModule(instance); }
-HINSTANCE ProgramInstance() { return GetProgramModule(); }
+void setProgramInstance(HINSTANCE instance) { setProgramModule(instance); }
+HINSTANCE programInstance() { return programModule(); }
 
-INT_PTR RunDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param) {
-    HINSTANCE module = ProgramInstance();
+INT_PTR runDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param) {
+    HINSTANCE module = programInstance();
     const DialogTemplate* dialogTemplate = module ? module->dialog(static_cast<WORD>(templateId)) : nullptr;
     if (!dialogTemplate) return -1;
     // Controls of outside classes start from the state the template's
@@ -23,16 +23,16 @@ INT_PTR RunDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM
                                    dialogInit ? std::span<const BYTE>(*dialogInit) : std::span<const BYTE>());
 }
 
-std::optional<std::string> LoadProgramString(UINT id) {
-    HINSTANCE module = ProgramInstance();
+std::optional<std::string> loadProgramString(UINT id) {
+    HINSTANCE module = programInstance();
     const std::string* text = module ? module->string(id) : nullptr;
     if (!text) return std::nullopt;
     return *text;
 }
 
-void SetWindowTextUtf8(HWND window, const char* text) { ::SetWindowTextA(window, text); }
+void setWindowTextUtf8(HWND window, const char* text) { ::SetWindowTextA(window, text); }
 
-std::string WindowTextUtf8(HWND window) {
+std::string windowTextUtf8(HWND window) {
     const int length = ::GetWindowTextLengthA(window);
     std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
     const int copied = ::GetWindowTextA(window, buffer.data(), length + 1);
@@ -40,18 +40,18 @@ std::string WindowTextUtf8(HWND window) {
     return buffer;
 }
 
-BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) { return ::AppendMenuA(menu, flags, id, text); }
+BOOL appendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) { return ::AppendMenuA(menu, flags, id, text); }
 
-LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT sendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(window, message, wParam, lParam);
 }
 
-std::string ClassIdText(REFCLSID classId) { return StringFromCLSID(classId); }
+std::string classIdText(REFCLSID classId) { return StringFromCLSID(classId); }
 
-void EnableControlHosting() { HostedControlRegistry::instance().enableHosting(); }
+void enableControlHosting() { HostedControlRegistry::instance().enableHosting(); }
 
-HWND CreateControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id) {
-    return CreateHostedControl(classId, windowName, style, rect, parent, id);
+HWND createControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id) {
+    return createHostedControl(classId, windowName, style, rect, parent, id);
 }
 
 }  // namespace platform

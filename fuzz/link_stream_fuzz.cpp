@@ -38,7 +38,7 @@ bool isUtf8(const std::string& text) {
 }
 
 void checkStream(std::span<const BYTE> stream) {
-    const auto properties = weblink::ReadLinkProperties(stream);
+    const auto properties = weblink::readLinkProperties(stream);
     if (!properties) return;
     FUZZ_CHECK(isUtf8(properties->caption), "caption '" + fuzz::shown(properties->caption) + "'");
     FUZZ_CHECK(isUtf8(properties->url), "url '" + fuzz::shown(properties->url) + "'");
@@ -55,12 +55,12 @@ void checkStream(std::span<const BYTE> stream) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const BYTE> bytes(data, size);
-    if (const auto records = ParseDialogInit(bytes)) {
+    if (const auto records = parseDialogInit(bytes)) {
         for (const DialogInitRecord& record : *records) {
             FUZZ_CHECK(record.data.empty() || (record.data.data() >= data && record.data.data() + record.data.size() <= data + size),
                        "a record outside the initialisation data");
         }
-        if (const auto stream = StreamForControl(*records, IDC_WEBLINK)) checkStream(*stream);
+        if (const auto stream = streamForControl(*records, IDC_WEBLINK)) checkStream(*stream);
     }
     checkStream(bytes);
     return 0;

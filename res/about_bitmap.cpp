@@ -3,7 +3,7 @@
 
 #include "res/resources.h"
 
-BitmapResource AboutBitmap() {
+BitmapResource aboutBitmap() {
     return PixelImage{35, 28, {
         ".......8..8..8..8..8..8..8.........",
         "......8..8..8..8..8..8..8..........",

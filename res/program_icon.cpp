@@ -2,7 +2,7 @@
 
 #include "res/resources.h"
 
-IconResource ProgramIcon() {
+IconResource programIcon() {
     PixelImage large{32, 32, {
         "....8..8..8..8..8..8..8..8......",
         "....888888888888888888888888....",

@@ -4,6 +4,9 @@
 
 #include "windowing/win_types.h"
 
+// The main window's caption, which tests and tools find it by.
+inline constexpr char kMainCaption[] = "SDOF System Natural Frequency,  version 2.1";
+
 // Dialogs.
 inline constexpr UINT IDD_ABOUTBOX = 100;
 inline constexpr UINT IDD_MOTION_DIALOG = 102;

@@ -23,7 +23,7 @@ DialogTemplate motionDialog() {
     constexpr DWORD buttonEdges = WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
     static_assert(buttonEdges == 0x00020201);
     DialogTemplate dialog;
-    dialog.caption = "SDOF System Natural Frequency,  version 2.1";
+    dialog.caption = kMainCaption;
     dialog.cx = 242;
     dialog.cy = 127;
     dialog.style = style;
@@ -124,15 +124,15 @@ ResourceModule buildModule() {
     module.addDialog(IDD_ROTATION, rotationDialog());
     module.addDialog(IDD_TRANSLATION, translationDialog());
     module.addString(IDS_ABOUTBOX, "&About resonix...");
-    module.addIcon(IDR_MAINFRAME, ProgramIcon());
-    module.addBitmap(IDB_ABOUT, AboutBitmap());
-    module.addDialogInit(IDD_ABOUTBOX, AboutBoxDialogInit());
+    module.addIcon(IDR_MAINFRAME, programIcon());
+    module.addBitmap(IDB_ABOUT, aboutBitmap());
+    module.addDialogInit(IDD_ABOUTBOX, aboutBoxDialogInit());
     return module;
 }
 
 }  // namespace
 
-const ResourceModule* ResonixResources() {
+const ResourceModule* resonixResources() {
     static const ResourceModule module = buildModule();
     return &module;
 }

@@ -5,13 +5,13 @@
 #include "windowing/resource_module.h"
 
 // The program's resources: dialog templates, strings, the icon and bitmaps.
-const ResourceModule* ResonixResources();
+const ResourceModule* resonixResources();
 
 // The program icon, one image per size.
-IconResource ProgramIcon();
+IconResource programIcon();
 // The About box's picture.
-BitmapResource AboutBitmap();
+BitmapResource aboutBitmap();
 // The About box's initialisation data: the web link's property stream in a
 // record for its control.
-std::vector<BYTE> AboutBoxDialogInit();
-std::vector<BYTE> WebLinkPropertyStream();
+std::vector<BYTE> aboutBoxDialogInit();
+std::vector<BYTE> webLinkPropertyStream();

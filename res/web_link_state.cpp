@@ -53,7 +53,7 @@ void entry(StreamWriter& out, std::uint16_t type, const std::string& name, std::
 
 }  // namespace
 
-std::vector<BYTE> WebLinkPropertyStream() {
+std::vector<BYTE> webLinkPropertyStream() {
     StreamWriter out;
     out.number(weblink::kStreamSignature, 4);
     out.number(0, 4);  // the length, once known
@@ -80,8 +80,8 @@ std::vector<BYTE> WebLinkPropertyStream() {
     return out.bytes;
 }
 
-std::vector<BYTE> AboutBoxDialogInit() {
-    const std::vector<BYTE> stream = WebLinkPropertyStream();
+std::vector<BYTE> aboutBoxDialogInit() {
+    const std::vector<BYTE> stream = webLinkPropertyStream();
     StreamWriter out;
     out.number(static_cast<std::uint32_t>(IDC_WEBLINK), 2);
     out.number(WM_OCC_LOADFROMSTREAM, 2);

@@ -44,11 +44,11 @@ END_MESSAGE_MAP()
 
 CRotationDlg::CRotationDlg(CWnd* parent) : CDialog(IDD_ROTATION, parent) {}
 
-calculator::InputArea CRotationDlg::Inputs() {
+calculator::InputArea CRotationDlg::inputArea() {
     return {m_input1Label, m_input2Label, m_inputGroup, m_input1, m_input2, m_units1, m_units2};
 }
 
-void CRotationDlg::ShowResults(int command) {
+void CRotationDlg::showResults(int command) {
     m_results.ShowWindow(command);
     m_resultsTitle.ShowWindow(command);
     m_resultsGroup.ShowWindow(command);
@@ -70,11 +70,11 @@ void CRotationDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_ROT_INPUT1, m_input1);
     DDX_Control(exchange, IDC_ROT_ANALYSIS, m_analysis);
 
-    calculator::FillList(m_analysis, kAnalyses);
+    calculator::fillList(m_analysis, kAnalyses);
 
     // Only the analysis area is offered until an analysis is chosen.
-    Inputs().Show(SW_HIDE);
-    ShowResults(SW_HIDE);
+    inputArea().show(SW_HIDE);
+    showResults(SW_HIDE);
     m_calculate.ShowWindow(SW_HIDE);
 }
 
@@ -84,13 +84,13 @@ void CRotationDlg::OnSelchangeAnalysis() {
     m_input1.SetWindowTextA(kBlank);
     m_input2.SetWindowTextA(kBlank);
     // The title keeps its text: only a successful Calculate replaces it.
-    ShowResults(SW_HIDE);
+    showResults(SW_HIDE);
 
-    const calculator::InputArea inputs = Inputs();
-    inputs.Show(SW_SHOW);
-    calculator::EmptyList(m_units1);
-    calculator::EmptyList(m_units2);
-    inputs.Apply(calculator::SetUpFor(kSetUps, calculator::Selection(m_analysis)));
+    const calculator::InputArea inputs = inputArea();
+    inputs.show(SW_SHOW);
+    calculator::emptyList(m_units1);
+    calculator::emptyList(m_units2);
+    inputs.apply(calculator::setUpFor(kSetUps, calculator::selection(m_analysis)));
 }
 
 // Stale results are blanked but stay where they are, under their title,
@@ -98,15 +98,15 @@ void CRotationDlg::OnSelchangeAnalysis() {
 void CRotationDlg::OnInputChanged() { m_results.SetWindowTextA(kBlank); }
 
 void CRotationDlg::OnOK() {
-    const calculator::InputArea inputs = Inputs();
-    const rotation::CalcResult result = rotation::calculate(inputs.Read(m_analysis), rot_kept);
+    const calculator::InputArea inputs = inputArea();
+    const rotation::CalcResult result = rotation::calculate(inputs.read(m_analysis), rot_kept);
     // Each echo blanks the results again: nothing below may be written
     // before both.
-    inputs.WriteEchoes(result);
+    inputs.writeEchoes(result);
 
     if (result.title) {
         m_resultsTitle.SetWindowTextA(result.title->c_str());
     }
     m_results.SetWindowTextA(result.results.c_str());
-    ShowResults(SW_SHOW);
+    showResults(SW_SHOW);
 }

@@ -23,8 +23,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    calculator::InputArea Inputs();
-    void ShowResults(int command);
+    calculator::InputArea inputArea();
+    void showResults(int command);
 
     // One object per control the window touches.
     CButton m_calculate;

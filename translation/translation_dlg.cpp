@@ -60,19 +60,19 @@ void CTranslationDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_TRA_INPUT1_LABEL, m_input1Label);
     DDX_Control(exchange, IDC_TRA_ANALYSIS, m_analysis);
 
-    calculator::FillList(m_analysis, kAnalyses);
+    calculator::fillList(m_analysis, kAnalyses);
 
     // Only the analysis area is offered until an analysis is chosen.
-    Inputs().Show(SW_HIDE);
-    HideResults();
+    inputArea().show(SW_HIDE);
+    hideResults();
     m_calculate.ShowWindow(SW_HIDE);
 }
 
-calculator::InputArea CTranslationDlg::Inputs() {
+calculator::InputArea CTranslationDlg::inputArea() {
     return {m_input1Label, m_input2Label, m_inputGroup, m_input1, m_input2, m_units1, m_units2};
 }
 
-void CTranslationDlg::HideResults() {
+void CTranslationDlg::hideResults() {
     m_results.ShowWindow(SW_HIDE);
     m_resultsTitle.ShowWindow(SW_HIDE);
     m_resultsGroup.ShowWindow(SW_HIDE);
@@ -85,27 +85,27 @@ void CTranslationDlg::HideResults() {
 void CTranslationDlg::OnSelchangeAnalysis() {
     m_calculate.ShowWindow(SW_SHOW);
     // The title keeps its text: only a successful Calculate replaces it.
-    HideResults();
+    hideResults();
     m_input1.SetWindowTextA(kBlank);
     m_input2.SetWindowTextA(kBlank);
 
-    const calculator::InputArea inputs = Inputs();
-    inputs.Show(SW_SHOW);
-    calculator::EmptyList(m_units2);
-    calculator::EmptyList(m_units1);
-    inputs.Apply(calculator::SetUpFor(kSetUps, calculator::Selection(m_analysis)));
+    const calculator::InputArea inputs = inputArea();
+    inputs.show(SW_SHOW);
+    calculator::emptyList(m_units2);
+    calculator::emptyList(m_units1);
+    inputs.apply(calculator::setUpFor(kSetUps, calculator::selection(m_analysis)));
 }
 
-void CTranslationDlg::OnInputChanged() { HideResults(); }
+void CTranslationDlg::OnInputChanged() { hideResults(); }
 
 void CTranslationDlg::OnOK() {
-    HideResults();
+    hideResults();
 
-    const calculator::InputArea inputs = Inputs();
-    const translation::CalcResult result = translation::calculate(inputs.Read(m_analysis), tra_kept);
+    const calculator::InputArea inputs = inputArea();
+    const translation::CalcResult result = translation::calculate(inputs.read(m_analysis), tra_kept);
     // Each echo blanks and hides the results again: nothing below may be
     // written before both.
-    inputs.WriteEchoes(result);
+    inputs.writeEchoes(result);
 
     if (result.title) {
         m_resultsTitle.SetWindowTextA(result.title->c_str());

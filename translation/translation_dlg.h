@@ -24,9 +24,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    calculator::InputArea Inputs();
+    calculator::InputArea inputArea();
     // Hides the five result controls and blanks the two result fields.
-    void HideResults();
+    void hideResults();
 
     // One object per control the window touches, in binding order.
     CButton m_calculate;

@@ -160,7 +160,7 @@ bool readValue(Reader& reader, const std::string& name, std::uint16_t type, Link
 
 }  // namespace
 
-std::optional<LinkProperties> ReadLinkProperties(std::span<const std::uint8_t> stream) {
+std::optional<LinkProperties> readLinkProperties(std::span<const std::uint8_t> stream) {
     Reader header(stream, 0);
     if (header.unsignedValue(4) != kStreamSignature || header.unsignedValue(4) != stream.size()) return std::nullopt;
 

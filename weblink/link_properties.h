@@ -43,6 +43,6 @@ inline constexpr std::uint32_t kStreamSignature = 0x0000B293;
 // five properties come back by name; a stream that is short, misnamed,
 // inconsistent, missing one of them or holding one twice, or whose font is of
 // another version than 1, is refused. Never reads outside `stream`.
-std::optional<LinkProperties> ReadLinkProperties(std::span<const std::uint8_t> stream);
+std::optional<LinkProperties> readLinkProperties(std::span<const std::uint8_t> stream);
 
 }  // namespace weblink

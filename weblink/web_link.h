@@ -7,4 +7,4 @@
 inline constexpr const char* kWebLinkClassId = "{3C9FDFB1-C3F1-11D1-82B4-EB3D09931551}";
 
 // Makes the control available to dialogs under kWebLinkClassId.
-void InstallWebLinkControl();
+void installWebLinkControl();

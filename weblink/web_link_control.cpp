@@ -17,15 +17,15 @@ ControlTemplate withCaption(ControlTemplate entry, const std::string& caption) {
 WebLinkControl::WebLinkControl(const ControlTemplate& entry, const weblink::LinkProperties& properties)
     : HostedControl(withCaption(entry, properties.caption), weblink::describeLink(properties)) {}
 
-void WebLinkControl::Install() { HostedControlRegistry::instance().registerClass(kClassId, &WebLinkControl::Create); }
+void WebLinkControl::install() { HostedControlRegistry::instance().registerClass(kClassId, &WebLinkControl::create); }
 
-void InstallWebLinkControl() { WebLinkControl::Install(); }
+void installWebLinkControl() { WebLinkControl::install(); }
 
-std::unique_ptr<HostedControl> WebLinkControl::Create(const ControlTemplate& entry) {
+std::unique_ptr<HostedControl> WebLinkControl::create(const ControlTemplate& entry) {
     weblink::LinkProperties properties;
     // Created without a stream, the control starts empty.
     if (!entry.initialState.empty()) {
-        std::optional<weblink::LinkProperties> loaded = weblink::ReadLinkProperties(entry.initialState);
+        std::optional<weblink::LinkProperties> loaded = weblink::readLinkProperties(entry.initialState);
         if (!loaded) return nullptr;
         properties = std::move(*loaded);
     }
@@ -37,17 +37,17 @@ LRESULT WebLinkControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_GETDLGCODE:
         return DLGC_WANTMESSAGE;
     case WM_KEYDOWN:
-        if (wParam == VK_RETURN || wParam == VK_SPACE) Open();
+        if (wParam == VK_RETURN || wParam == VK_SPACE) open();
         return 0;
     case WM_LBUTTONUP:
-        Open();
+        open();
         return 0;
     default:
         return HostedControl::handleMessage(message, wParam, lParam);
     }
 }
 
-void WebLinkControl::Open() const {
+void WebLinkControl::open() const {
     const HostedDescription& link = description();
     if (link.activation == HostedDescription::Activation::OpensTarget && !link.target.empty()) {
         WindowSystem::instance().openAddress(link.target);

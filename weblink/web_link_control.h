@@ -17,10 +17,10 @@ public:
     static constexpr const char* kClassId = kWebLinkClassId;
 
     // Registers the class with the window system's control registry.
-    static void Install();
+    static void install();
     // A control for `entry`, from its initial state: a property stream, or
     // none at all. Null when the stream is refused.
-    static std::unique_ptr<HostedControl> Create(const ControlTemplate& entry);
+    static std::unique_ptr<HostedControl> create(const ControlTemplate& entry);
 
     // Enter and Space are the control's own while it has the focus; they,
     // and a click, open its address.
@@ -28,5 +28,5 @@ public:
 
 private:
     WebLinkControl(const ControlTemplate& entry, const weblink::LinkProperties& properties);
-    void Open() const;
+    void open() const;
 };

@@ -41,7 +41,7 @@ HFONT createFont(HWND window, const HostedDescription::Font& described, double p
     // dialog's own face stands in for it, as for a face this desktop lacks.
     LOGFONTW dialogFont{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
-    const std::wstring face = Utf16(described.face);
+    const std::wstring face = toUtf16(described.face);
     wcsncpy(font.lfFaceName, face.empty() || face == L"System" ? dialogFont.lfFaceName : face.c_str(), LF_FACESIZE - 1);
     font.lfHeight = -static_cast<LONG>(points * GetDpiForWindow(window) / 72.0 + 0.5);
     font.lfWeight = described.weight;
@@ -67,7 +67,7 @@ int textWidth(HWND window, HFONT font, const std::wstring& text) {
 void fitFont(HWND window, LinkState& state) {
     RECT client;
     GetClientRect(window, &client);
-    const std::wstring caption = Utf16(state.description.text);
+    const std::wstring caption = toUtf16(state.description.text);
     const double described = state.description.font.points > 0 ? state.description.font.points : 9.0;
     for (double points = described; points >= described * kSmallestLinkShare; points -= 0.25) {
         if (state.font) DeleteObject(state.font);
@@ -77,14 +77,14 @@ void fitFont(HWND window, LinkState& state) {
 }
 
 bool load(HWND window, std::span<const BYTE> stream) {
-    std::optional<weblink::LinkProperties> loaded = weblink::ReadLinkProperties(stream);
+    std::optional<weblink::LinkProperties> loaded = weblink::readLinkProperties(stream);
     if (!loaded) return false;
     LinkState* state = stateOf(window);
     state->description = weblink::describeLink(*loaded);
-    const std::wstring caption = Utf16(state->description.text);
+    const std::wstring caption = toUtf16(state->description.text);
     SetWindowTextW(window, caption.c_str());
     fitFont(window, *state);
-    if (state->description.shows == HostedDescription::Shows::Link) accessible::ExposeAsLink(window, caption);
+    if (state->description.shows == HostedDescription::Shows::Link) accessible::exposeAsLink(window, caption);
     InvalidateRect(window, nullptr, TRUE);
     return true;
 }
@@ -93,7 +93,7 @@ void open(HWND window) {
     const LinkState* state = stateOf(window);
     if (!state || state->description.activation != HostedDescription::Activation::OpensTarget) return;
     if (state->description.target.empty()) return;
-    ShellExecuteW(window, L"open", Utf16(state->description.target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(window, L"open", toUtf16(state->description.target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 double luminance(COLORREF colour) {
@@ -118,7 +118,7 @@ void paint(HWND window) {
         SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(window)));
     FillRect(context, &client, background ? background : GetSysColorBrush(COLOR_3DFACE));
     if (const LinkState* state = stateOf(window)) {
-        const std::wstring caption = Utf16(state->description.text);
+        const std::wstring caption = toUtf16(state->description.text);
         HGDIOBJ old = SelectObject(context, state->font ? state->font : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(context, TRANSPARENT);
         SetTextColor(context, linkColour(GetBkColor(context)));
@@ -179,7 +179,7 @@ LRESULT CALLBACK linkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void InstallWebLinkControl() {
+void installWebLinkControl() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &linkProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -187,5 +187,5 @@ void InstallWebLinkControl() {
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassW(&windowClass);
-    control_classes::Register(kWebLinkClassId, kWindowClass);
+    control_classes::add(kWebLinkClassId, kWindowClass);
 }

@@ -11,7 +11,7 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE module, const DialogTemplate* dialogTe
     if (owner && !IsWindow(owner)) owner = nullptr;
     HWND focusBefore = GetFocus();
     // No module means the program's own, as on the platform.
-    HWND dialog = createDialogFromTemplate(module ? module : GetProgramModule(), *dialogTemplate, dialogInit, owner, procedure);
+    HWND dialog = createDialogFromTemplate(module ? module : programModule(), *dialogTemplate, dialogInit, owner, procedure);
     if (!dialog) return -1;
     if (WindowDisplay* display = system.display()) display->windowCreated(dialog);
 

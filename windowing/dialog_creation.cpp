@@ -35,7 +35,7 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry, const std::v
     case ControlKind::Static: return std::make_unique<StaticControl>(entry.id, entry.text, style, entry.imageId);
     case ControlKind::ListBox: return std::make_unique<ListBoxControl>(entry.id, style);
     case ControlKind::Hosted: {
-        const std::optional<std::span<const BYTE>> state = StreamForControl(init, entry.id);
+        const std::optional<std::span<const BYTE>> state = streamForControl(init, entry.id);
         if (!state) return nullptr;
         ControlTemplate hosted = entry;
         hosted.style = style;
@@ -52,7 +52,7 @@ std::unique_ptr<Window> createControl(const ControlTemplate& entry, const std::v
 HWND createDialogFromTemplate(HINSTANCE module, const DialogTemplate& dialogTemplate, std::span<const BYTE> dialogInit, HWND owner,
                               DLGPROC procedure) {
     const std::optional<std::vector<DialogInitRecord>> init =
-        dialogInit.empty() ? std::vector<DialogInitRecord>{} : ParseDialogInit(dialogInit);
+        dialogInit.empty() ? std::vector<DialogInitRecord>{} : parseDialogInit(dialogInit);
     if (!init) return nullptr;
     WindowSystem& system = WindowSystem::instance();
     const BaseUnits base = system.dialogBaseUnits();
@@ -95,7 +95,7 @@ HWND createDialogFromTemplate(HINSTANCE module, const DialogTemplate& dialogTemp
     return handle;
 }
 
-HWND CreateHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, HWND parent, int id) {
+HWND createHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, HWND parent, int id) {
     WindowSystem& system = WindowSystem::instance();
     if (!classId || !system.findDialog(parent)) return nullptr;
     ControlTemplate entry;

@@ -13,7 +13,7 @@ std::uint32_t readLittleEndian(std::span<const BYTE> bytes, std::size_t at, std:
 
 }  // namespace
 
-std::optional<std::vector<DialogInitRecord>> ParseDialogInit(std::span<const BYTE> data) {
+std::optional<std::vector<DialogInitRecord>> parseDialogInit(std::span<const BYTE> data) {
     std::vector<DialogInitRecord> records;
     std::size_t at = 0;
     while (true) {
@@ -30,7 +30,7 @@ std::optional<std::vector<DialogInitRecord>> ParseDialogInit(std::span<const BYT
     }
 }
 
-std::optional<std::span<const BYTE>> StreamForControl(const std::vector<DialogInitRecord>& records, int controlId) {
+std::optional<std::span<const BYTE>> streamForControl(const std::vector<DialogInitRecord>& records, int controlId) {
     for (const DialogInitRecord& record : records) {
         if (record.controlId != static_cast<WORD>(controlId) || record.message != WM_OCC_LOADFROMSTREAM) continue;
         if (record.data.size() < 4 || readLittleEndian(record.data, 0, 4) != record.data.size() - 4) return std::nullopt;

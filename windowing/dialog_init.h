@@ -17,9 +17,9 @@ struct DialogInitRecord {
 
 // The records of `data`, or nothing when a record runs past the end or the
 // terminator is missing.
-std::optional<std::vector<DialogInitRecord>> ParseDialogInit(std::span<const BYTE> data);
+std::optional<std::vector<DialogInitRecord>> parseDialogInit(std::span<const BYTE> data);
 
 // The property stream that a WM_OCC_LOADFROMSTREAM record holds for
 // `controlId`: the record's data after its 32-bit stream length. An empty span
 // when there is no such record; nothing when the record is malformed.
-std::optional<std::span<const BYTE>> StreamForControl(const std::vector<DialogInitRecord>& records, int controlId);
+std::optional<std::span<const BYTE>> streamForControl(const std::vector<DialogInitRecord>& records, int controlId);

@@ -4,12 +4,12 @@
 
 namespace {
 
-HINSTANCE programModule = nullptr;
+HINSTANCE theProgramModule = nullptr;
 
 }  // namespace
 
-void SetProgramModule(HINSTANCE module) { programModule = module; }
-HINSTANCE GetProgramModule() { return programModule; }
+void setProgramModule(HINSTANCE module) { theProgramModule = module; }
+HINSTANCE programModule() { return theProgramModule; }
 
 HICON LoadIconA(HINSTANCE module, LPCSTR name) {
     if (!module || !IS_INTRESOURCE(name)) return nullptr;

@@ -4,8 +4,8 @@
 #include "windowing/win_types.h"
 
 // The module of the running program, set once at start-up.
-void SetProgramModule(HINSTANCE module);
-HINSTANCE GetProgramModule();
+void setProgramModule(HINSTANCE module);
+HINSTANCE programModule();
 
 HICON LoadIconA(HINSTANCE module, LPCSTR name);
 // Copies string `id` into the buffer; 0 when there is no such string.

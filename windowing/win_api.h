@@ -46,4 +46,4 @@ BOOL EndDialog(HWND dialog, INT_PTR result);
 // Creates a control of an outside class, named by its registered class
 // identifier, in `rect` (pixels) of the dialog `parent`; null when hosting is
 // off or no such class is registered.
-HWND CreateHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, HWND parent, int id);
+HWND createHostedControl(LPCSTR classId, LPCSTR windowName, DWORD style, const RECT& rect, HWND parent, int id);

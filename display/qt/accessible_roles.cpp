@@ -32,7 +32,7 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
 
 }  // namespace
 
-void InstallAccessibleRoles() {
+void installAccessibleRoles() {
     static const bool installed = (QAccessible::installFactory(&accessibleFor), true);
     (void)installed;
 }

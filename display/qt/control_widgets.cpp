@@ -34,7 +34,7 @@ void shrinkToFit(QWidget* widget, const QString& text, int room) {
 }
 
 const BitmapResource* bitmapOf(const Window& control) {
-    const HINSTANCE module = GetProgramModule();
+    const HINSTANCE module = programModule();
     return module ? module->bitmap(static_cast<const StaticControl&>(control).imageId()) : nullptr;
 }
 

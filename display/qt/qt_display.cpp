@@ -30,7 +30,7 @@ QFont fixedPitchFont() {
 
 QtDisplay::QtDisplay() : m_baseUnits(baseUnitsOf(QApplication::font())), m_fixedFont(fixedPitchFont()) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &m_context, [this] { abandon(); });
-    InstallAccessibleRoles();
+    installAccessibleRoles();
 }
 
 QtDisplay::~QtDisplay() {

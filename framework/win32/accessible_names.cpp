@@ -31,21 +31,21 @@ IAccPropServices* services() {
     return service;
 }
 
-using control_kind::IsButton;
-using control_kind::IsEdit;
-using control_kind::IsStatic;
-using control_kind::Style;
+using control_kind::isButton;
+using control_kind::isEdit;
+using control_kind::isStatic;
+using control_kind::style;
 
-bool isInput(HWND window) { return IsEdit(window) && !(Style(window) & (ES_READONLY | ES_MULTILINE)); }
+bool isInput(HWND window) { return isEdit(window) && !(style(window) & (ES_READONLY | ES_MULTILINE)); }
 
 // A caption: a single-line read-only edit or static text (not a picture).
 bool isCaption(HWND window) {
-    if (IsEdit(window)) return (Style(window) & ES_READONLY) && !(Style(window) & ES_MULTILINE);
-    return IsStatic(window) && (Style(window) & SS_TYPEMASK) != SS_BITMAP;
+    if (isEdit(window)) return (style(window) & ES_READONLY) && !(style(window) & ES_MULTILINE);
+    return isStatic(window) && (style(window) & SS_TYPEMASK) != SS_BITMAP;
 }
 
 caption_search::Control::Kind kindOf(HWND window) {
-    if (IsButton(window) && (Style(window) & BS_TYPEMASK) == BS_GROUPBOX) return caption_search::Control::Kind::GroupBox;
+    if (isButton(window) && (style(window) & BS_TYPEMASK) == BS_GROUPBOX) return caption_search::Control::Kind::GroupBox;
     return isCaption(window) ? caption_search::Control::Kind::Caption : caption_search::Control::Kind::Other;
 }
 
@@ -58,7 +58,7 @@ RECT rectIn(HWND dialog, HWND control) {
 
 }  // namespace
 
-void NameInputsByCaptions(HWND dialog) {
+void nameInputsByCaptions(HWND dialog) {
     IAccPropServices* service = services();
     if (!service) return;
     std::vector<HWND> children;
@@ -71,16 +71,16 @@ void NameInputsByCaptions(HWND dialog) {
         if (!isInput(children[input])) continue;
         if (const std::optional<std::size_t> caption = caption_search::captionAbove(placed, input)) {
             service->SetHwndPropStr(children[input], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                    control_kind::Text(children[*caption]).c_str());
+                                    control_kind::text(children[*caption]).c_str());
         }
     }
 }
 
-void TextChanged(HWND window) {
-    if (isCaption(window)) NameInputsByCaptions(GetParent(window));
+void textChanged(HWND window) {
+    if (isCaption(window)) nameInputsByCaptions(GetParent(window));
 }
 
-void ExposeAsLink(HWND control, const std::wstring& name) {
+void exposeAsLink(HWND control, const std::wstring& name) {
     IAccPropServices* service = services();
     if (!service) return;
     VARIANT role{};

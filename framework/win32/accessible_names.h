@@ -12,13 +12,13 @@ namespace accessible {
 // label just above it in the same group box, found as on Linux
 // (caption_search). Windows takes only labels (statics) as names, and the
 // captions are read-only edits; run again when a caption changes.
-void NameInputsByCaptions(HWND dialog);
+void nameInputsByCaptions(HWND dialog);
 
 // After the program wrote the text of `window`: names the inputs again when
 // it is a caption.
-void TextChanged(HWND window);
+void textChanged(HWND window);
 
 // Exposes `control` as a link named `name`.
-void ExposeAsLink(HWND control, const std::wstring& name);
+void exposeAsLink(HWND control, const std::wstring& name);
 
 }  // namespace accessible

@@ -7,7 +7,7 @@
 // Windows, by class identifier ("{XXXXXXXX-...}").
 namespace control_classes {
 
-void Register(const std::string& classId, const std::wstring& windowClass);
-std::optional<std::wstring> Find(const std::string& classId);
+void add(const std::string& classId, const std::wstring& windowClass);
+std::optional<std::wstring> find(const std::string& classId);
 
 }  // namespace control_classes

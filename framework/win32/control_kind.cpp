@@ -14,17 +14,17 @@ bool hasClass(HWND window, const wchar_t* name) {
 
 }  // namespace
 
-bool IsButton(HWND window) { return hasClass(window, L"BUTTON"); }
+bool isButton(HWND window) { return hasClass(window, L"BUTTON"); }
 
-bool IsEdit(HWND window) { return hasClass(window, L"EDIT"); }
+bool isEdit(HWND window) { return hasClass(window, L"EDIT"); }
 
-bool IsStatic(HWND window) { return hasClass(window, L"STATIC"); }
+bool isStatic(HWND window) { return hasClass(window, L"STATIC"); }
 
-bool IsListBox(HWND window) { return hasClass(window, L"LISTBOX"); }
+bool isListBox(HWND window) { return hasClass(window, L"LISTBOX"); }
 
-LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+LONG style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 
-std::wstring Text(HWND window) {
+std::wstring text(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;

@@ -8,11 +8,11 @@
 // and the text it holds.
 namespace control_kind {
 
-bool IsButton(HWND window);
-bool IsEdit(HWND window);
-bool IsStatic(HWND window);
-bool IsListBox(HWND window);
-LONG Style(HWND window);
-std::wstring Text(HWND window);
+bool isButton(HWND window);
+bool isEdit(HWND window);
+bool isStatic(HWND window);
+bool isListBox(HWND window);
+LONG style(HWND window);
+std::wstring text(HWND window);
 
 }  // namespace control_kind

@@ -56,7 +56,7 @@ void keepOneLineLabelWhole(const ControlTemplate& control, DWORD& style) {
 
 }  // namespace
 
-std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialog, const DialogFont& font,
+std::optional<std::vector<WORD>> buildDialogTemplate(const DialogTemplate& dialog, const DialogFont& font,
                                                      const HostedClassLookup& hostedClass) {
     TemplateWriter out;
     DWORD style = dialog.style | DS_SETFONT;
@@ -74,7 +74,7 @@ std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialo
     out.coordinate(dialog.cy);
     out.word(0);  // no menu
     out.word(0);  // the standard dialog class
-    out.text(Utf16(dialog.caption));
+    out.text(toUtf16(dialog.caption));
     out.word(font.points);
     out.word(font.weight);
     out.word(DEFAULT_CHARSET << 8);  // not italic (low byte); the default character set
@@ -105,7 +105,7 @@ std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialo
         out.coordinate(control.cy);
         out.dword(static_cast<DWORD>(control.id));
         out.text(className);
-        out.text(Utf16(control.text));
+        out.text(toUtf16(control.text));
         out.word(0);  // no creation data
     }
     return out.words;

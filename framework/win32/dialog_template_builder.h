@@ -21,5 +21,5 @@ using HostedClassLookup = std::function<std::optional<std::wstring>(const std::s
 // Lays `dialog` out as the extended in-memory template (DLGTEMPLATEEX) that
 // DialogBoxIndirectParamW takes, in `font` instead of the template's own.
 // Nothing when a hosted control has no window class.
-std::optional<std::vector<WORD>> BuildDialogTemplate(const DialogTemplate& dialog, const DialogFont& font,
+std::optional<std::vector<WORD>> buildDialogTemplate(const DialogTemplate& dialog, const DialogFont& font,
                                                      const HostedClassLookup& hostedClass);

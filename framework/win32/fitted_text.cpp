@@ -14,11 +14,11 @@ namespace fitted_text {
 
 namespace {
 
-using control_kind::IsEdit;
-using control_kind::IsStatic;
-using control_kind::Style;
+using control_kind::isEdit;
+using control_kind::isStatic;
+using control_kind::style;
 
-bool isResultsField(HWND window) { return IsEdit(window) && (Style(window) & ES_MULTILINE) && (Style(window) & ES_READONLY); }
+bool isResultsField(HWND window) { return isEdit(window) && (style(window) & ES_MULTILINE) && (style(window) & ES_READONLY); }
 
 // The font the control shows in at its normal size: the dialog's, and for
 // the results fields, whose columns must line up, a fixed-pitch one as tall.
@@ -84,22 +84,22 @@ int widestLine(HWND control, HFONT font, const std::wstring& text) {
 // The width the text has: an edit's formatting rectangle, a label's client area.
 int room(HWND control) {
     RECT rect{};
-    if (IsEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    if (isEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
     else GetClientRect(control, &rect);
     return rect.right - rect.left;
 }
 
 }  // namespace
 
-bool IsFitted(HWND control) {
-    if (IsEdit(control)) return (Style(control) & ES_READONLY) != 0;
-    if (!IsStatic(control)) return false;
-    const LONG type = Style(control) & SS_TYPEMASK;
+bool isFitted(HWND control) {
+    if (isEdit(control)) return (style(control) & ES_READONLY) != 0;
+    if (!isStatic(control)) return false;
+    const LONG type = style(control) & SS_TYPEMASK;
     return type == SS_LEFTNOWORDWRAP;
 }
 
-void Fit(HWND control) {
-    const std::wstring text = control_kind::Text(control);
+void fit(HWND control) {
+    const std::wstring text = control_kind::text(control);
     LOGFONTW font = normalFont(control);
     const LONG normal = std::abs(font.lfHeight);
     const LONG sign = font.lfHeight < 0 ? -1 : 1;

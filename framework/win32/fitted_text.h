@@ -8,10 +8,10 @@
 namespace fitted_text {
 
 // Whether `control` is one of those.
-bool IsFitted(HWND control);
+bool isFitted(HWND control);
 // Sets its font to the largest size, from its normal one down to 85% of it,
 // that shows its widest line whole; a results field whose lines do not fit
 // even then keeps the smallest size with narrower glyphs.
-void Fit(HWND control);
+void fit(HWND control);
 
 }  // namespace fitted_text

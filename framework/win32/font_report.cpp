@@ -31,12 +31,12 @@ int widestLine(HDC context, const std::wstring& text) {
 
 }  // namespace
 
-UINT Message() {
+UINT message() {
     static const UINT message = reportFile() ? RegisterWindowMessageW(kFontReportMessage) : 0;
     return message;
 }
 
-void Write(HWND dialog) {
+void write(HWND dialog) {
     std::FILE* out = std::fopen(reportFile(), "w");
     if (!out) return;
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {

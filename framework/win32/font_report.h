@@ -12,12 +12,12 @@ inline constexpr char kFileVariable[] = "RESONIX_FONT_REPORT_FILE";
 inline constexpr wchar_t kFontReportMessage[] = L"resonix font report";
 
 // The message, or 0 when no report is wanted.
-UINT Message();
+UINT message();
 
 // Writes one line for each control of `dialog`, in pixels:
 //   <window handle, hex> <fixed|variable> <room> <widest line> <face>
 // the room being an edit's formatting rectangle, else the client area, and
 // the widest line measured in the control's font.
-void Write(HWND dialog);
+void write(HWND dialog);
 
 }  // namespace font_report

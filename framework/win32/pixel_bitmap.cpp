@@ -35,7 +35,7 @@ HBITMAP createTopDownBitmap(int width, int height, const std::vector<std::uint32
 
 }  // namespace
 
-HBITMAP CreatePixelBitmap(const PixelImage& image, int scale, COLORREF background) {
+HBITMAP createPixelBitmap(const PixelImage& image, int scale, COLORREF background) {
     if (!image.isWellFormed() || scale < 1) return nullptr;
     std::vector<std::uint32_t> pixels = scaledPixels(image, scale);
     const std::uint32_t fill = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(background)) << 16) |

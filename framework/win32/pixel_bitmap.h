@@ -5,4 +5,4 @@
 // A pixel picture as a bitmap for a static control: each pixel a square of
 // `scale` x `scale` screen pixels, so that it stays sharp at any display
 // scale, with its transparent pixels in `background` (a COLORREF).
-HBITMAP CreatePixelBitmap(const PixelImage& image, int scale, COLORREF background);
+HBITMAP createPixelBitmap(const PixelImage& image, int scale, COLORREF background);

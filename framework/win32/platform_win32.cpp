@@ -29,7 +29,7 @@
 
 namespace {
 
-HINSTANCE programInstance = nullptr;
+HINSTANCE theProgramInstance = nullptr;
 const ResourceModule* resourceData = nullptr;
 bool hostingEnabled = false;
 
@@ -87,7 +87,7 @@ int pictureScale(HWND dialog) { return std::max(1, static_cast<int>(GetDpiForWin
 // False when a hosted control refuses its state.
 bool prepareControls(HWND dialog, ModalRun& run) {
     const std::optional<std::vector<DialogInitRecord>> records =
-        run.dialogInit.empty() ? std::vector<DialogInitRecord>{} : ParseDialogInit(run.dialogInit);
+        run.dialogInit.empty() ? std::vector<DialogInitRecord>{} : parseDialogInit(run.dialogInit);
     if (!records) return false;
     // The dialog manager creates the controls in template order, which is
     // the order of the dialog's children.
@@ -96,20 +96,20 @@ bool prepareControls(HWND dialog, ModalRun& run) {
         if (!control) return false;
         if (entry.kind == ControlKind::Static && (entry.style & SS_TYPEMASK) == SS_BITMAP && resourceData) {
             if (const BitmapResource* picture = resourceData->bitmap(entry.imageId)) {
-                HBITMAP bitmap = CreatePixelBitmap(*picture, pictureScale(dialog), GetSysColor(COLOR_3DFACE));
+                HBITMAP bitmap = createPixelBitmap(*picture, pictureScale(dialog), GetSysColor(COLOR_3DFACE));
                 run.objects.push_back(bitmap);
                 SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
             }
         } else if (entry.kind == ControlKind::Hosted) {
-            const std::optional<std::span<const BYTE>> stream = StreamForControl(*records, entry.id);
+            const std::optional<std::span<const BYTE>> stream = streamForControl(*records, entry.id);
             if (!stream) return false;
             if (!SendMessageW(control, WM_OCC_LOADFROMSTREAM, stream->size(), reinterpret_cast<LPARAM>(stream->data()))) return false;
         }
-        if (fitted_text::IsFitted(control)) fitted_text::Fit(control);
-        if (control_kind::IsListBox(control)) list_item_tips::Attach(control);
+        if (fitted_text::isFitted(control)) fitted_text::fit(control);
+        if (control_kind::isListBox(control)) list_item_tips::Attach(control);
         control = GetWindow(control, GW_HWNDNEXT);
     }
-    accessible::NameInputsByCaptions(dialog);
+    accessible::nameInputsByCaptions(dialog);
     return true;
 }
 
@@ -139,8 +139,8 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     } else if (message == kFirstPaintDone) {
         FirstPaintReport::print();
         std::exit(0);
-    } else if (message != 0 && message == font_report::Message()) {
-        font_report::Write(dialog);
+    } else if (message != 0 && message == font_report::message()) {
+        font_report::write(dialog);
         SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
@@ -153,13 +153,13 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void AfxSetResourceData(const ResourceModule* data) { resourceData = data; }
+void setResourceData(const ResourceModule* data) { resourceData = data; }
 
 namespace control_classes {
 
-void Register(const std::string& classId, const std::wstring& windowClass) { hostedClasses()[classId] = windowClass; }
+void add(const std::string& classId, const std::wstring& windowClass) { hostedClasses()[classId] = windowClass; }
 
-std::optional<std::wstring> Find(const std::string& classId) {
+std::optional<std::wstring> find(const std::string& classId) {
     const auto found = hostedClasses().find(classId);
     if (found == hostedClasses().end()) return std::nullopt;
     return found->second;
@@ -169,54 +169,54 @@ std::optional<std::wstring> Find(const std::string& classId) {
 
 namespace platform {
 
-void SetProgramInstance(HINSTANCE instance) {
-    programInstance = instance;
+void setProgramInstance(HINSTANCE instance) {
+    theProgramInstance = instance;
     // The standard controls of the common controls 6 that the manifest asks
     // for, and its tooltips (which come with the bar classes).
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
-HINSTANCE ProgramInstance() { return programInstance; }
+HINSTANCE programInstance() { return theProgramInstance; }
 
-INT_PTR RunDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param) {
+INT_PTR runDialog(UINT templateId, HWND owner, DialogProcedure procedure, LPARAM param) {
     const DialogTemplate* dialogTemplate = resourceData ? resourceData->dialog(static_cast<WORD>(templateId)) : nullptr;
     if (!dialogTemplate) return -1;
     const std::optional<std::vector<WORD>> words =
-        BuildDialogTemplate(*dialogTemplate, desktopDialogFont(), [](const std::string& classId) {
-            return hostingEnabled ? control_classes::Find(classId) : std::nullopt;
+        buildDialogTemplate(*dialogTemplate, desktopDialogFont(), [](const std::string& classId) {
+            return hostingEnabled ? control_classes::find(classId) : std::nullopt;
         });
     if (!words) return -1;
     const std::vector<BYTE>* dialogInit = resourceData->dialogInit(static_cast<WORD>(templateId));
     ModalRun run(procedure, param, *dialogTemplate, dialogInit ? std::span<const BYTE>(*dialogInit) : std::span<const BYTE>());
-    return DialogBoxIndirectParamW(programInstance, reinterpret_cast<const DLGTEMPLATE*>(words->data()), owner,
+    return DialogBoxIndirectParamW(theProgramInstance, reinterpret_cast<const DLGTEMPLATE*>(words->data()), owner,
                                    &dialogProcedure, reinterpret_cast<LPARAM>(&run));
 }
 
-std::optional<std::string> LoadProgramString(UINT id) {
+std::optional<std::string> loadProgramString(UINT id) {
     const std::string* text = resourceData ? resourceData->string(id) : nullptr;
     if (!text) return std::nullopt;
     return *text;
 }
 
-void SetWindowTextUtf8(HWND window, const char* text) {
-    SetWindowTextW(window, Utf16(text ? text : "").c_str());
-    if (fitted_text::IsFitted(window)) fitted_text::Fit(window);
-    accessible::TextChanged(window);
+void setWindowTextUtf8(HWND window, const char* text) {
+    SetWindowTextW(window, toUtf16(text ? text : "").c_str());
+    if (fitted_text::isFitted(window)) fitted_text::fit(window);
+    accessible::textChanged(window);
 }
 
-std::string WindowTextUtf8(HWND window) { return Utf8(control_kind::Text(window)); }
+std::string windowTextUtf8(HWND window) { return toUtf8(control_kind::text(window)); }
 
-BOOL AppendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
+BOOL appendMenuUtf8(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
     if (!text || (flags & (MF_BITMAP | MF_OWNERDRAW))) return AppendMenuW(menu, flags, id, nullptr);
-    return AppendMenuW(menu, flags, id, Utf16(text).c_str());
+    return AppendMenuW(menu, flags, id, toUtf16(text).c_str());
 }
 
-LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT sendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETTEXT:
     case LB_INSERTSTRING: {
-        const std::wstring text = Utf16(lParam ? reinterpret_cast<const char*>(lParam) : "");
+        const std::wstring text = toUtf16(lParam ? reinterpret_cast<const char*>(lParam) : "");
         return SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
     }
     default:
@@ -224,7 +224,7 @@ LRESULT SendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-std::string ClassIdText(REFCLSID id) {
+std::string classIdText(REFCLSID id) {
     char text[39];
     std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned long>(id.Data1),
                   id.Data2, id.Data3, id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5],
@@ -232,14 +232,14 @@ std::string ClassIdText(REFCLSID id) {
     return text;
 }
 
-void EnableControlHosting() { hostingEnabled = true; }
+void enableControlHosting() { hostingEnabled = true; }
 
-HWND CreateControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id) {
-    const std::optional<std::wstring> windowClass = hostingEnabled && classId ? control_classes::Find(classId) : std::nullopt;
+HWND createControlByClassId(const char* classId, const char* windowName, DWORD style, const RECT& rect, HWND parent, int id) {
+    const std::optional<std::wstring> windowClass = hostingEnabled && classId ? control_classes::find(classId) : std::nullopt;
     if (!windowClass || !parent) return nullptr;
-    return CreateWindowExW(0, windowClass->c_str(), Utf16(windowName ? windowName : "").c_str(), style | WS_CHILD, rect.left,
+    return CreateWindowExW(0, windowClass->c_str(), toUtf16(windowName ? windowName : "").c_str(), style | WS_CHILD, rect.left,
                            rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), theProgramInstance, nullptr);
 }
 
 }  // namespace platform

@@ -6,4 +6,4 @@
 // initialisation data, strings, pictures), given by the entry point before
 // the framework starts. The module's own resources (the icon, the manifest,
 // the version) are real ones, compiled from res/windows/resonix.rc.
-void AfxSetResourceData(const ResourceModule* data);
+void setResourceData(const ResourceModule* data);

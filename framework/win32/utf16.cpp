@@ -2,7 +2,7 @@
 
 #include "windowing/win32_types.h"
 
-std::wstring Utf16(std::string_view text) {
+std::wstring toUtf16(std::string_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
@@ -11,7 +11,7 @@ std::wstring Utf16(std::string_view text) {
     return wide;
 }
 
-std::string Utf8(std::wstring_view text) {
+std::string toUtf8(std::wstring_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);

@@ -4,5 +4,5 @@
 #include <string_view>
 
 // The program holds its texts as UTF-8; Windows takes them as UTF-16.
-std::wstring Utf16(std::string_view text);
-std::string Utf8(std::wstring_view text);
+std::wstring toUtf16(std::string_view text);
+std::string toUtf8(std::wstring_view text);

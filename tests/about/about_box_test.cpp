@@ -18,11 +18,11 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 const std::string kAbout = "About resonix";
 const std::string kAddress = "https://resonix.example.org/";
 
-int runProgram(HINSTANCE module = ResonixResources()) { return AfxWinMain(module, nullptr, nullptr, SW_SHOWDEFAULT); }
+int runProgram(HINSTANCE module = resonixResources()) { return AfxWinMain(module, nullptr, nullptr, SW_SHOWDEFAULT); }
 
 const WebLinkControl* linkIn(const UserAtWindow& about) {
     return dynamic_cast<const WebLinkControl*>(WindowSystem::instance().find(about.control(IDC_WEBLINK)));
@@ -58,7 +58,7 @@ void expectOpened(UserAtWindow& about) {
 
 class AboutBox : public ::testing::Test {
 protected:
-    void TearDown() override { WebLinkControl::Install(); }
+    void TearDown() override { WebLinkControl::install(); }
     ScriptedUser user;
 };
 
@@ -116,26 +116,26 @@ TEST_F(AboutBox, WithoutItsLinkTheBoxFailsAndTheMainWindowCarriesOn) {
         {"no link control installed", [](ResourceModule&) { HostedControlRegistry::instance().unregisterClass(WebLinkControl::kClassId); }},
         {"a damaged property stream",
          [](ResourceModule& module) {
-             std::vector<BYTE> init = AboutBoxDialogInit();
+             std::vector<BYTE> init = aboutBoxDialogInit();
              init[12] ^= 0xFF;  // the stream's signature
              module.addDialogInit(IDD_ABOUTBOX, init);
          }},
         {"a stream length that disagrees with its record",
          [](ResourceModule& module) {
-             std::vector<BYTE> init = AboutBoxDialogInit();
+             std::vector<BYTE> init = aboutBoxDialogInit();
              init[8] ^= 0x01;  // the 32-bit length before the stream
              module.addDialogInit(IDD_ABOUTBOX, init);
          }},
         {"initialisation data cut short",
          [](ResourceModule& module) {
-             std::vector<BYTE> init = AboutBoxDialogInit();
+             std::vector<BYTE> init = aboutBoxDialogInit();
              init.resize(100);
              module.addDialogInit(IDD_ABOUTBOX, init);
          }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
-        ResourceModule module = *ResonixResources();
+        ResourceModule module = *resonixResources();
         row.damage(module);
         ScriptedUser script;
         script.at(kMain, [](UserAtWindow& main) {
@@ -149,7 +149,7 @@ TEST_F(AboutBox, WithoutItsLinkTheBoxFailsAndTheMainWindowCarriesOn) {
         });
         EXPECT_EQ(runProgram(&module), 0);
         EXPECT_EQ(script.opened(), std::vector<std::string>{kMain}) << "the box never showed";
-        WebLinkControl::Install();
+        WebLinkControl::install();
     }
 }
 

@@ -35,7 +35,7 @@ std::string utf16At(const Bytes& bytes, std::size_t offset, std::size_t units) {
 }
 
 TEST(WebLinkState, StreamIsLaidOutEntryByEntry) {
-    const Bytes stream = WebLinkPropertyStream();
+    const Bytes stream = webLinkPropertyStream();
     ASSERT_EQ(stream.size(), 340U);
     EXPECT_EQ(at(stream, 0, 4), 0x0000B293U);
     EXPECT_EQ(at(stream, 4, 4), 340U);
@@ -75,8 +75,8 @@ TEST(WebLinkState, StreamIsLaidOutEntryByEntry) {
 }
 
 TEST(WebLinkState, DialogInitHoldsOneRecordForTheLink) {
-    const Bytes init = AboutBoxDialogInit();
-    const Bytes stream = WebLinkPropertyStream();
+    const Bytes init = aboutBoxDialogInit();
+    const Bytes stream = webLinkPropertyStream();
     ASSERT_EQ(init.size(), 2U + 2U + 4U + 344U + 2U);
     EXPECT_EQ(at(init, 0, 2), 1001U);
     EXPECT_EQ(at(init, 2, 2), 0x0376U);
@@ -86,7 +86,7 @@ TEST(WebLinkState, DialogInitHoldsOneRecordForTheLink) {
 }
 
 TEST(LinkProperties, ReadsTheStoredStreamBack) {
-    const auto properties = weblink::ReadLinkProperties(WebLinkPropertyStream());
+    const auto properties = weblink::readLinkProperties(webLinkPropertyStream());
     ASSERT_TRUE(properties.has_value());
     EXPECT_EQ(properties->extentX, 9049);
     EXPECT_EQ(properties->extentY, 688);
@@ -104,15 +104,15 @@ TEST(LinkProperties, ReadsTheStoredStreamBack) {
 // Every damage is read from a buffer of exactly its own size, so that the
 // address sanitizer reports any read past it.
 TEST(LinkProperties, DamagedStreamsAreRefused) {
-    const Bytes good = WebLinkPropertyStream();
+    const Bytes good = webLinkPropertyStream();
     for (std::size_t length = 0; length < good.size(); ++length) {
         Bytes truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
-        EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length;
+        EXPECT_FALSE(weblink::readLinkProperties(truncated).has_value()) << "truncated to " << length;
         // The same with a total that agrees, so that only the entries can
         // tell: the walk through them must stop at the end of the bytes.
         if (length < 8) continue;
         for (std::size_t i = 0; i < 4; ++i) truncated[4 + i] = static_cast<BYTE>(length >> (8 * i));
-        EXPECT_FALSE(weblink::ReadLinkProperties(truncated).has_value()) << "truncated to " << length << ", total matching";
+        EXPECT_FALSE(weblink::readLinkProperties(truncated).has_value()) << "truncated to " << length << ", total matching";
     }
     struct Damage {
         const char* name;
@@ -144,11 +144,11 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
         for (int i = 0; i < damage.size; ++i) {
             damaged[damage.offset + static_cast<std::size_t>(i)] = static_cast<BYTE>(damage.value >> (8 * i));
         }
-        EXPECT_FALSE(weblink::ReadLinkProperties(damaged).has_value()) << damage.name;
+        EXPECT_FALSE(weblink::readLinkProperties(damaged).has_value()) << damage.name;
     }
     Bytes longer = good;
     longer.push_back(0);
-    EXPECT_FALSE(weblink::ReadLinkProperties(longer).has_value()) << "a byte after the stream";
+    EXPECT_FALSE(weblink::readLinkProperties(longer).has_value()) << "a byte after the stream";
 }
 
 // A property stored twice leaves it open which value is meant: the stream is
@@ -156,7 +156,7 @@ TEST(LinkProperties, DamagedStreamsAreRefused) {
 // and the total mended, so that only the repetition is wrong; with none
 // repeated the same assembly reads.
 TEST(LinkProperties, APropertyStoredTwiceIsRefused) {
-    const Bytes good = WebLinkPropertyStream();
+    const Bytes good = webLinkPropertyStream();
     struct Entry {
         const char* name;
         std::size_t start, length;
@@ -179,7 +179,7 @@ TEST(LinkProperties, APropertyStoredTwiceIsRefused) {
             const std::size_t next = i + 1 < starts.size() ? starts[i + 1] : 8;
             put(stream, starts[i] + 8, 4, static_cast<std::uint32_t>(next - starts[i]));
         }
-        EXPECT_EQ(weblink::ReadLinkProperties(stream).has_value(), twice < 0);
+        EXPECT_EQ(weblink::readLinkProperties(stream).has_value(), twice < 0);
     }
 }
 
@@ -188,7 +188,7 @@ TEST(LinkProperties, APropertyStoredTwiceIsRefused) {
 // fits there. As the last entry, padded to four bytes, it ends the stream
 // exactly; the size must not be taken from nowhere.
 TEST(LinkProperties, AFontWithoutRoomForItsSizeIsRefused) {
-    const Bytes good = WebLinkPropertyStream();
+    const Bytes good = webLinkPropertyStream();
     Bytes stream(good.begin(), good.begin() + 72);                // the header and both extents
     stream.insert(stream.end(), good.begin() + 128, good.end());  // caption and url, now at 72 and 204
     stream.insert(stream.end(), good.begin() + 72, good.begin() + 72 + 42);  // the font up to its weight, at 284
@@ -196,7 +196,7 @@ TEST(LinkProperties, AFontWithoutRoomForItsSizeIsRefused) {
     put(stream, 4, 4, static_cast<std::uint32_t>(stream.size()));
     put(stream, 204 + 8, 4, 80);                                 // url leads on to the font
     put(stream, 284 + 8, 4, static_cast<std::uint32_t>(8 - 284));  // the font back to the first entry
-    EXPECT_FALSE(weblink::ReadLinkProperties(stream).has_value());
+    EXPECT_FALSE(weblink::readLinkProperties(stream).has_value());
 }
 
 }  // namespace

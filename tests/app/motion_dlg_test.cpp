@@ -9,9 +9,9 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 
-int runProgram(HINSTANCE module = ResonixResources()) { return AfxWinMain(module, nullptr, nullptr, SW_SHOWDEFAULT); }
+int runProgram(HINSTANCE module = resonixResources()) { return AfxWinMain(module, nullptr, nullptr, SW_SHOWDEFAULT); }
 
 const std::vector<std::string> kMotions = {"Rotation", "Translation"};
 
@@ -45,7 +45,7 @@ TEST_F(MainWindow, SystemMenuEndsWithTheAboutEntryAndTheIconIsSet) {
         EXPECT_TRUE(items[items.size() - 2].isSeparator());
         EXPECT_EQ(items.back().text, "&About resonix...");
         EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
-        HICON icon = ResonixResources()->icon(IDR_MAINFRAME);
+        HICON icon = resonixResources()->icon(IDR_MAINFRAME);
         EXPECT_EQ(dialog->icon(true), icon);
         EXPECT_EQ(dialog->icon(false), icon);
         ASSERT_NE(icon, nullptr);
@@ -56,7 +56,7 @@ TEST_F(MainWindow, SystemMenuEndsWithTheAboutEntryAndTheIconIsSet) {
 }
 
 TEST_F(MainWindow, WithoutTheAboutStringNoEntryIsAdded) {
-    ResourceModule module = *ResonixResources();
+    ResourceModule module = *resonixResources();
     module.addString(IDS_ABOUTBOX, "");
     user.at(kMain, [](UserAtWindow& main) {
         const auto& items = WindowSystem::instance().findDialog(main.dialog())->systemMenuIfAny()->items();
@@ -181,7 +181,7 @@ TEST_F(MainWindow, SystemCommandsSixteenToThirtyOneRunTheAboutBox) {
                                                   std::to_string(0x10010U) + " about", std::to_string(0xF010U) + " default"}));
 }
 
-TEST(MinimizedIconOrigin, CentresWithTruncatingDivision) {
+TEST(minimizedIconOrigin, CentresWithTruncatingDivision) {
     struct Row {
         LONG width;
         LONG height;
@@ -189,14 +189,14 @@ TEST(MinimizedIconOrigin, CentresWithTruncatingDivision) {
     };
     const Row rows[] = {{33, 33, {1, 1}}, {32, 32, {0, 0}}, {29, 29, {-1, -1}}, {28, 28, {-1, -1}}, {27, 40, {-2, 4}}};
     for (const Row& row : rows) {
-        EXPECT_EQ(MinimizedIconOrigin(RECT{0, 0, row.width, row.height}, 32, 32), row.origin) << row.width << "x" << row.height;
+        EXPECT_EQ(minimizedIconOrigin(RECT{0, 0, row.width, row.height}, 32, 32), row.origin) << row.width << "x" << row.height;
     }
-    EXPECT_EQ(MinimizedIconOrigin(RECT{10, 20, 43, 53}, 32, 32), (POINT{1, 1})) << "only the size counts";
+    EXPECT_EQ(minimizedIconOrigin(RECT{10, 20, 43, 53}, 32, 32), (POINT{1, 1})) << "only the size counts";
 }
 
 TEST_F(MainWindow, WhileMinimisedItPaintsItsIconAndHandsItOutForDragging) {
     user.at(kMain, [](UserAtWindow& main) {
-        HICON icon = ResonixResources()->icon(IDR_MAINFRAME);
+        HICON icon = resonixResources()->icon(IDR_MAINFRAME);
         const DialogWindow* dialog = WindowSystem::instance().findDialog(main.dialog());
         WindowSystem::instance().paint(main.dialog());
         ASSERT_NE(dialog->lastPaint(), nullptr);

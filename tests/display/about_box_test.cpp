@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 const std::string kAbout = "About resonix";
 
 // Stands in for the desktop's browser: a test never opens one.

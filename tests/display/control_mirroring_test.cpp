@@ -146,14 +146,14 @@ protected:
     ControlsOnScreen() {
         seen = {};
         m_module.addBitmap(kBitmapId, PixelImage{3, 2, {"9A.", "CEF"}});
-        SetProgramModule(&m_module);
+        setProgramModule(&m_module);
         HostedControlRegistry::instance().registerClass(kHostedClass, [](const ControlTemplate& control) {
             return std::make_unique<HostedControl>(control);
         });
         HostedControlRegistry::instance().enableHosting();
     }
     ~ControlsOnScreen() override {
-        SetProgramModule(nullptr);
+        setProgramModule(nullptr);
         HostedControlRegistry::instance().reset();
     }
 
@@ -205,7 +205,7 @@ TEST_F(ControlsOnScreen, APictureShowsItsBitmapAtTheBitmapsSize) {
     ScreenUser user(display());
     user.at("Probe", [&](ScreenWindow& probe) {
         const auto* picture = probe.widgetAs<QLabel>(kPicture);
-        const BitmapResource* bitmap = GetProgramModule()->bitmap(kBitmapId);
+        const BitmapResource* bitmap = programModule()->bitmap(kBitmapId);
         EXPECT_EQ(picture->size(), QSize(bitmap->width, bitmap->height));
         const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(shown.size(), QSize(bitmap->width, bitmap->height));

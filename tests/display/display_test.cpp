@@ -28,5 +28,5 @@ void DisplayTest::TearDown() {
 int DisplayTest::runProgram() {
     // The application object is the program's own global.
     EXPECT_EQ(AfxGetApp(), &theApp);
-    return AfxWinMain(ResonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
+    return AfxWinMain(resonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
 }

@@ -24,7 +24,7 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 
 // Every control has its widget on the window, shown while it is visible;
 // where the widgets sit is LayoutInAKnownFont's.

@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 const std::string kAbout = "About resonix";
 
 QStringList itemsOf(const QListWidget* list) {
@@ -188,7 +188,7 @@ TEST_F(MainWindowOnScreen, MinimisedTheWindowShowsTheIconThatTheProgramPaints) {
         window->setWindowStates(Qt::WindowMinimized);
         ASSERT_TRUE(processEventsUntil([&] { return IsIconic(main.dialog()) != FALSE; }));
         const QImage picture = display().minimizedPicture(main.dialog()).convertToFormat(QImage::Format_ARGB32);
-        const PixelImage* icon = ResonixResources()->icon(IDR_MAINFRAME)->imageFor(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+        const PixelImage* icon = resonixResources()->icon(IDR_MAINFRAME)->imageFor(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
         ASSERT_NE(icon, nullptr);
         ASSERT_EQ(picture.size(), QSize(icon->width, icon->height));
         int differing = 0;

@@ -66,7 +66,7 @@ constexpr const char* kNaturalFrequency = "said Natural Frequency: 10 rad/sec, 1
 TEST_F(ScreenReaderOnScreen, ListsTellTheirItemUnderTheFocusAndEachCalculateIsSaid) {
     ASSERT_TRUE(QAccessible::isActive());
     ScreenUser user(display());
-    user.at("SDOF System Natural Frequency,  version 2.1", [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 1); });
+    user.at(kMainCaption, [](ScreenWindow& main) { main.clickItem(IDC_MOTION_LIST, 1); });
     user.at("Translation", [](ScreenWindow& translation) {
         const auto key = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
             return after([&] { translation.key(key, modifiers); });
@@ -119,7 +119,7 @@ TEST_F(ScreenReaderOnScreen, ListsTellTheirItemUnderTheFocusAndEachCalculateIsSa
         EXPECT_EQ(translation.focusedId(), IDC_TRA_INPUT1);
         translation.key(Qt::Key_Escape);
     });
-    user.at("SDOF System Natural Frequency,  version 2.1", [](ScreenWindow& main) { main.key(Qt::Key_Escape); });
+    user.at(kMainCaption, [](ScreenWindow& main) { main.key(Qt::Key_Escape); });
     user.play([] { EXPECT_EQ(runProgram(), 0); });
 }
 

@@ -64,7 +64,7 @@ TEST(QtSessionQuitting, AbandonsEveryModalRun) {
     // Qt quits while the main window waits: the program ends.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     EXPECT_EQ(AfxGetApp(), &theApp);
-    AfxWinMain(ResonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
+    AfxWinMain(resonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
     EXPECT_TRUE(WindowSystem::instance().abandoned());
     EXPECT_EQ(WindowSystem::instance().windowCount(), 0U);
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());

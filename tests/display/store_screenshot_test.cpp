@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string kMain = "SDOF System Natural Frequency,  version 2.1";
+const std::string kMain = kMainCaption;
 constexpr int kTitleHeight = 26;
 constexpr int kBorder = 1;
 

@@ -8,12 +8,12 @@
 TEST(CStringLoad, LoadsStringsOfTheProgramModule) {
     ResourceModule module;
     module.addString(101, "&About resonix...");
-    SetProgramModule(&module);
+    setProgramModule(&module);
     CString text("old");
     EXPECT_TRUE(text.LoadStringA(101));
     EXPECT_EQ(text, "&About resonix...");
     EXPECT_FALSE(text.LoadStringA(999));
     EXPECT_TRUE(text.IsEmpty());
-    SetProgramModule(nullptr);
+    setProgramModule(nullptr);
     EXPECT_FALSE(text.LoadStringA(101)) << "no module, no strings";
 }

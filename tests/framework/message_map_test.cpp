@@ -78,9 +78,9 @@ protected:
         dialog.controls = {control(ControlKind::Button, IDOK, BS_DEFPUSHBUTTON), control(ControlKind::Button, IDCANCEL, 0),
                            control(ControlKind::ListBox, kList, LBS_NOTIFY), control(ControlKind::Edit, kEdit, 0)};
         module.addDialog(kTemplateId, dialog);
-        SetProgramModule(&module);
+        setProgramModule(&module);
     }
-    void TearDown() override { SetProgramModule(nullptr); }
+    void TearDown() override { setProgramModule(nullptr); }
 
     ResourceModule module;
     ScriptedUser user;

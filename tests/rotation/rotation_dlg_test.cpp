@@ -68,7 +68,7 @@ void enter(UserAtWindow& w, int analysis, const char* input1, const char* input2
 
 class RotationDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetProgramModule(ResonixResources()); }
+    void SetUp() override { setProgramModule(resonixResources()); }
 
     // Runs the window through the steps given to `user`; they end it with
     // the cancel command.

@@ -61,7 +61,7 @@ Outcome RandomSession::generate(std::uint32_t seed, int steps) { return RandomSe
 Outcome RandomSession::replay(const std::vector<Action>& actions) { return RandomSession(0, 0, &actions).run(); }
 
 Outcome RandomSession::run() {
-    const int result = AfxWinMain(ResonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
+    const int result = AfxWinMain(resonixResources(), nullptr, nullptr, SW_SHOWDEFAULT);
     if (m_outcome.failure.empty()) {
         if (result != 0) m_outcome.failure = "the program ended with " + std::to_string(result);
         else if (!m_model.open().empty()) m_outcome.failure = "the program ended while a window should be open";

@@ -14,7 +14,6 @@ namespace session {
 
 namespace {
 
-const char* kMainCaption = "SDOF System Natural Frequency,  version 2.1";
 const std::vector<std::string> kMotions = {"Rotation", "Translation"};
 
 bool isKey(const Action& action, Key key) { return action.act == Act::Press && action.a == static_cast<int>(key); }

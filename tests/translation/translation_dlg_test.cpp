@@ -89,7 +89,7 @@ void expectResultsBlank(const UserAtWindow& w) {
 
 class TranslationDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetProgramModule(ResonixResources()); }
+    void SetUp() override { setProgramModule(resonixResources()); }
 
     // Runs the window through the steps given to `user`; they end it with
     // the cancel command.

@@ -60,9 +60,9 @@ struct Example {
     const Calculator* calculator;
     int analysis;
     const wchar_t* input1;
-    int unit1;
+    const wchar_t* unit1;
     const wchar_t* input2;
-    int unit2;
+    const wchar_t* unit2;
     const wchar_t* echo1;
     const wchar_t* echo2;
     const wchar_t* title;
@@ -74,27 +74,27 @@ struct Example {
 // Consecutive rows of one calculator run in one opening of its window; a
 // failure keeps the title of the success before it.
 inline const Example kExamples[] = {
-    {&kTranslation, 0, L"10", 0, L"1000", 0, L"            10", L"          1000", L"Natural Frequency",
+    {&kTranslation, 0, L"10", L"kg", L"1000", L"N/m", L"            10", L"          1000", L"Natural Frequency",
      L"            10 rad/sec\r\n\r\n          1.592 Hz", nullptr, L"          98.1 mm \r\n\r\n           3.86 in"},
-    {&kTranslation, 0, L"nothing", 2, L"0x10", 3, L"             0", L"             0", L"Natural Frequency",
+    {&kTranslation, 0, L"nothing", L"lbm", L"0x10", L"lbf/in", L"             0", L"             0", L"Natural Frequency",
      L"mass input error", nullptr, nullptr},
-    {&kTranslation, 1, L"1", 1, L"1", 2, L"             1", L"             1", L"Stiffness",
+    {&kTranslation, 1, L"1", L"Hz", L"1", L"lbm", L"             1", L"             1", L"Stiffness",
      L"          17.9 N/m \r\n         0.0179 N/mm \r\n\r\n          1.227 lbf/ft \r\n         0.1022 lbf/in",
      nullptr, L"           248 mm \r\n\r\n           9.78 in"},
-    {&kTranslation, 2, L"  2e0 Hz", 1, L"50", 2, L"             2", L"            50", L"Mass",
+    {&kTranslation, 2, L"  2e0 Hz", L"Hz", L"50", L"lbf/ft", L"             2", L"            50", L"Mass",
      L"         4.621 kg \r\n\r\n         0.3167 slugs \r\n\r\n          10.19 lbm", nullptr,
      L"          62.1 mm \r\n\r\n           2.45 in"},
-    {&kRotation, 0, L"10", 4, L"100", 2, L"            10", L"           100", L"Natural Frequency ",
+    {&kRotation, 0, L"10", L"lbm in^2", L"100", L"in lbf/rad", L"            10", L"           100", L"Natural Frequency ",
      L"         62.14 rad/sec \r\n\r\n           9.89 Hz \r\n\r\n          593.4 rpm", nullptr, nullptr},
-    {&kRotation, 1, L"1", 1, L"1", 0, L"             1", L"             1", L"Torsional Stiffness ",
+    {&kRotation, 1, L"1", L"Hz", L"1", L"kg m^2 (N m sec^2)", L"             1", L"             1", L"Torsional Stiffness ",
      L"         39.48 N m/rad \r\n\r\n          29.12 ft lbf/rad \r\n          349.4 in lbf/rad \r\n\r\n\r\n"
      L"          0.689 N m/deg \r\n\r\n         0.5082 ft lbf/deg \r\n          6.098 in lbf/deg ",
      nullptr, nullptr},
-    {&kRotation, 2, L"60", 2, L"100", 0, L"            60", L"           100", L"Polar Moment of Inertia ",
+    {&kRotation, 2, L"60", L"rpm", L"100", L"N m/rad", L"            60", L"           100", L"Polar Moment of Inertia ",
      L"         2.533 kg m^2 (N m sec^2)\r\n\r\n         1.8688 slugs ft^2 \r\n          269.1 slugs in^2 \r\n\r\n"
      L"         60.121 lbm ft^2 \r\n         8657.4 lbm in^2 \r\n\r\n         22.418 lbf in sec^2",
      nullptr, nullptr},
     // Exponents keep two digits where two suffice.
-    {&kRotation, 1, L"10", 1, L"1", 0, L"            10", L"             1", L"Torsional Stiffness ", nullptr,
+    {&kRotation, 1, L"10", L"Hz", L"1", L"kg m^2 (N m sec^2)", L"            10", L"             1", L"Torsional Stiffness ", nullptr,
      L"\r\n      3.494e+04 in lbf/rad \r\n", nullptr},
 };

@@ -13,14 +13,14 @@ bool caseFailed = false;
 
 }  // namespace
 
-void BeginCase(const std::string& name) {
+void beginCase(const std::string& name) {
     currentCase = name;
     caseFailed = false;
     std::printf("[ case ] %s\n", name.c_str());
     std::fflush(stdout);
 }
 
-bool Record(bool ok, const char* file, int line, const std::string& what) {
+bool record(bool ok, const char* file, int line, const std::string& what) {
     if (ok) {
         ++passedChecks;
         return true;
@@ -33,14 +33,14 @@ bool Record(bool ok, const char* file, int line, const std::string& what) {
     return false;
 }
 
-int Finish() {
+int finish() {
     std::printf("%d passed, %d failed\n", passedChecks, failedChecks);
     if (failedCases) std::printf("(%d cases with failures)\n", failedCases);
     std::fflush(stdout);
     return failedChecks == 0 && passedChecks > 0 ? 0 : 1;
 }
 
-std::string Quote(const std::string& text) {
+std::string quote(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         if (c == '\r') out += "\\r";
@@ -50,12 +50,12 @@ std::string Quote(const std::string& text) {
     return out + "\"";
 }
 
-std::string Quote(long long value) { return std::to_string(value); }
+std::string quote(long long value) { return std::to_string(value); }
 
-std::string Quote(const std::wstring& text) {
+std::string quote(const std::wstring& text) {
     std::string narrow;
     for (wchar_t c : text) narrow += c < 128 ? static_cast<char>(c) : '?';
-    return Quote(narrow);
+    return quote(narrow);
 }
 
 }  // namespace check

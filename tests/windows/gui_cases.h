@@ -10,8 +10,8 @@ struct GuiOptions {
     std::wstring linuxTexts;  // what the Linux build shows for random inputs (texts_on_linux.cpp); may be empty
 };
 
-void RunGuiCases(const GuiOptions& options);
+void runGuiCases(const GuiOptions& options);
 
 // Opens every window and saves a picture of each into `folder`, named
 // windows-<window>-<suffix>.png, and checks that each shows its texts whole.
-void SavePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix);
+void savePictures(const std::wstring& exePath, const std::wstring& folder, const std::wstring& suffix);

@@ -17,12 +17,12 @@
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
     if (mode == L"--pictures" && argc == 5) {
-        SavePictures(argv[2], argv[3], argv[4]);
-        return check::Finish();
+        savePictures(argv[2], argv[3], argv[4]);
+        return check::finish();
     }
     if ((argc == 3 || argc == 4) && mode.rfind(L"--", 0) != 0) {
-        RunGuiCases(GuiOptions{argv[1], argv[2], argc == 4 ? argv[3] : L""});
-        return check::Finish();
+        runGuiCases(GuiOptions{argv[1], argv[2], argc == 4 ? argv[3] : L""});
+        return check::finish();
     }
     std::fprintf(stderr, "usage: resonix_gui_test RESONIX_EXE OPENED_FILE [LINUX_TEXTS] | --pictures RESONIX_EXE FOLDER DPI\n");
     return 2;

@@ -1,11 +1,14 @@
 #include "tests/windows/program_under_test.h"
 
 #include "framework/win32/font_report.h"
+#include "res/resource.h"
 
+#include <iterator>
 #include <utility>
 #include <vector>
 
-const wchar_t* const kMainTitle = L"SDOF System Natural Frequency,  version 2.1";
+// The caption is plain ASCII: each char widens to its wchar_t.
+const std::wstring kMainTitle(std::begin(kMainCaption), std::end(kMainCaption) - 1);
 
 namespace {
 
@@ -36,71 +39,71 @@ BOOL CALLBACK collect(HWND window, LPARAM context) {
 
 }  // namespace
 
-ProgramUnderTest::ProgramUnderTest(std::wstring exePath) : exePath_(std::move(exePath)) {
+ProgramUnderTest::ProgramUnderTest(std::wstring exePath) : m_exePath(std::move(exePath)) {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    fontReport_ = std::string(folder) + "resonix-fonts-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    m_fontReport = std::string(folder) + "resonix-fonts-" + std::to_string(GetCurrentProcessId()) + ".txt";
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
-    Stop();
-    DeleteFileA(fontReport_.c_str());
+    stop();
+    DeleteFileA(m_fontReport.c_str());
 }
 
-bool ProgramUnderTest::Start() {
+bool ProgramUnderTest::start() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exePath_ + L"\"";
-    SetEnvironmentVariableA(font_report::kFileVariable, fontReport_.c_str());
-    if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info_))
+    std::wstring commandLine = L"\"" + m_exePath + L"\"";
+    SetEnvironmentVariableA(font_report::kFileVariable, m_fontReport.c_str());
+    if (!CreateProcessW(m_exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_info))
         return false;
-    WaitForInputIdle(info_.hProcess, 10000);
-    mainWindow_ = WaitForWindow(kMainTitle, 10000);
-    return mainWindow_ != nullptr;
+    WaitForInputIdle(m_info.hProcess, 10000);
+    m_mainWindow = waitForWindow(kMainTitle, 10000);
+    return m_mainWindow != nullptr;
 }
 
-HWND ProgramUnderTest::FindWindowNow(const std::wstring& title) const { return find(&title, nullptr); }
+HWND ProgramUnderTest::findWindowNow(const std::wstring& title) const { return find(&title, nullptr); }
 
-HWND ProgramUnderTest::FindWindowOfClass(const std::wstring& windowClass) const { return find(nullptr, &windowClass); }
+HWND ProgramUnderTest::findWindowOfClass(const std::wstring& windowClass) const { return find(nullptr, &windowClass); }
 
 HWND ProgramUnderTest::find(const std::wstring* title, const std::wstring* windowClass) const {
-    if (!info_.hProcess) return nullptr;
-    Search search{info_.dwProcessId, title, windowClass, {}};
+    if (!m_info.hProcess) return nullptr;
+    Search search{m_info.dwProcessId, title, windowClass, {}};
     EnumWindows(&collect, reinterpret_cast<LPARAM>(&search));
     return search.found.empty() ? nullptr : search.found.front();
 }
 
-HWND ProgramUnderTest::WaitForWindow(const std::wstring& title, DWORD timeoutMs) const {
+HWND ProgramUnderTest::waitForWindow(const std::wstring& title, DWORD timeoutMs) const {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do {
-        if (HWND window = FindWindowNow(title)) return window;
+        if (HWND window = findWindowNow(title)) return window;
         Sleep(10);
     } while (GetTickCount64() < end);
     return nullptr;
 }
 
-bool ProgramUnderTest::WaitForWindowGone(const std::wstring& title, DWORD timeoutMs) const {
+bool ProgramUnderTest::waitForWindowGone(const std::wstring& title, DWORD timeoutMs) const {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do {
-        if (!FindWindowNow(title)) return true;
+        if (!findWindowNow(title)) return true;
         Sleep(10);
     } while (GetTickCount64() < end);
     return false;
 }
 
-bool ProgramUnderTest::WaitForExit(DWORD timeoutMs) const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+bool ProgramUnderTest::waitForExit(DWORD timeoutMs) const {
+    return m_info.hProcess && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-void ProgramUnderTest::Stop() {
-    if (!info_.hProcess) return;
-    if (WaitForSingleObject(info_.hProcess, 0) != WAIT_OBJECT_0) {
-        TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, 5000);
+void ProgramUnderTest::stop() {
+    if (!m_info.hProcess) return;
+    if (WaitForSingleObject(m_info.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(m_info.hProcess, 1);
+        WaitForSingleObject(m_info.hProcess, 5000);
     }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-    info_ = {};
-    mainWindow_ = nullptr;
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+    m_info = {};
+    m_mainWindow = nullptr;
 }

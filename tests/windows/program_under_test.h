@@ -15,32 +15,32 @@ public:
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
     // Starts the program and waits for its main window; false if it does not come.
-    bool Start();
+    bool start();
     // The program's visible top-level window with this title, waiting up to
     // `timeoutMs` for it; nullptr if none comes.
-    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 5000) const;
+    HWND waitForWindow(const std::wstring& title, DWORD timeoutMs = 5000) const;
     // Whether the window with this title is gone within `timeoutMs`.
-    bool WaitForWindowGone(const std::wstring& title, DWORD timeoutMs = 5000) const;
+    bool waitForWindowGone(const std::wstring& title, DWORD timeoutMs = 5000) const;
     // The program's visible top-level window with this title now, or nullptr.
-    HWND FindWindowNow(const std::wstring& title) const;
+    HWND findWindowNow(const std::wstring& title) const;
     // Its visible top-level window of this class now (a tooltip), or nullptr.
-    HWND FindWindowOfClass(const std::wstring& windowClass) const;
+    HWND findWindowOfClass(const std::wstring& windowClass) const;
     // Whether the process ends by itself within `timeoutMs`.
-    bool WaitForExit(DWORD timeoutMs = 5000) const;
+    bool waitForExit(DWORD timeoutMs = 5000) const;
     // Ends the process if it is still running.
-    void Stop();
+    void stop();
 
-    HWND MainWindow() const { return mainWindow_; }
+    HWND mainWindow() const { return m_mainWindow; }
     // Where the program writes its font report (font_report.h).
-    const std::string& FontReportFile() const { return fontReport_; }
+    const std::string& fontReportFile() const { return m_fontReport; }
 
 private:
     HWND find(const std::wstring* title, const std::wstring* windowClass) const;
 
-    std::wstring exePath_;
-    PROCESS_INFORMATION info_{};
-    HWND mainWindow_ = nullptr;
-    std::string fontReport_;
+    std::wstring m_exePath;
+    PROCESS_INFORMATION m_info{};
+    HWND m_mainWindow = nullptr;
+    std::string m_fontReport;
 };
 
-extern const wchar_t* const kMainTitle;
+extern const std::wstring kMainTitle;

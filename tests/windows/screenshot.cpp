@@ -23,12 +23,12 @@ bool gdiplusStarted() {
 
 }  // namespace
 
-bool SaveWindowPicture(HWND topLevel, const std::wstring& path) {
+bool saveWindowPicture(HWND topLevel, const std::wstring& path) {
     // Painted in full, frame and caption included, before the screen is read.
     RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle(topLevel);
+    settle(topLevel);
     Sleep(300);
-    Settle(topLevel);
+    settle(topLevel);
     RECT frame;
     if (!GetWindowRect(topLevel, &frame) || !gdiplusStarted()) return false;
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;

@@ -8,4 +8,4 @@
 
 // Saves what the screen shows of the top-level window, frame included, as a
 // PNG file. False if it cannot.
-bool SaveWindowPicture(HWND topLevel, const std::wstring& path);
+bool saveWindowPicture(HWND topLevel, const std::wstring& path);

@@ -16,7 +16,7 @@ void mouseAt(POINT screen, DWORD flags, HWND settleOn) {
     input.mi.dy = (screen.y * 65536 + height - 1) / height;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
     send(&input, 1);
-    Settle(settleOn);
+    settle(settleOn);
 }
 
 void clickAt(POINT screen, HWND settleOn) {
@@ -31,10 +31,10 @@ POINT centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bo
 
 }  // namespace
 
-bool Activate(HWND topLevel) {
+bool activate(HWND topLevel) {
     if (GetForegroundWindow() == topLevel) return true;
     SetForegroundWindow(topLevel);
-    Settle(topLevel);
+    settle(topLevel);
     if (GetForegroundWindow() == topLevel) return true;
     // A click on the caption, left of its buttons.
     RECT frame;
@@ -44,7 +44,7 @@ bool Activate(HWND topLevel) {
     return GetForegroundWindow() == topLevel;
 }
 
-void Click(HWND dialog, int id) {
+void click(HWND dialog, int id) {
     RECT r;
     GetWindowRect(GetDlgItem(dialog, id), &r);
     clickAt(centre(r), dialog);
@@ -70,11 +70,11 @@ POINT listItemPoint(HWND dialog, int id, int index) {
 
 }  // namespace
 
-void ClickListItem(HWND dialog, int id, int index) { clickAt(listItemPoint(dialog, id, index), dialog); }
+void clickListItem(HWND dialog, int id, int index) { clickAt(listItemPoint(dialog, id, index), dialog); }
 
-void PointAtListItem(HWND dialog, int id, int index) { mouseAt(listItemPoint(dialog, id, index), 0, dialog); }
+void pointAtListItem(HWND dialog, int id, int index) { mouseAt(listItemPoint(dialog, id, index), 0, dialog); }
 
-bool ClickCloseBox(HWND topLevel) {
+bool clickCloseBox(HWND topLevel) {
     RECT frame;
     GetWindowRect(topLevel, &frame);
     // The middle of the part of the caption that hit-tests as the close box.
@@ -95,7 +95,7 @@ bool ClickCloseBox(HWND topLevel) {
     return true;
 }
 
-void PressKey(WORD virtualKey, bool alt, bool shift) {
+void pressKey(WORD virtualKey, bool alt, bool shift) {
     // One event at a time, each taken in before the next, as a hand gives them.
     auto key = [](WORD vk, DWORD flags) {
         INPUT input{};
@@ -104,7 +104,7 @@ void PressKey(WORD virtualKey, bool alt, bool shift) {
         input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
         input.ki.dwFlags = flags;
         send(&input, 1);
-        if (HWND foreground = GetForegroundWindow()) Settle(foreground);
+        if (HWND foreground = GetForegroundWindow()) settle(foreground);
     };
     if (alt) key(VK_MENU, 0);
     if (shift) key(VK_SHIFT, 0);
@@ -114,7 +114,7 @@ void PressKey(WORD virtualKey, bool alt, bool shift) {
     if (alt) key(VK_MENU, KEYEVENTF_KEYUP);
 }
 
-void Type(const std::wstring& text) {
+void type(const std::wstring& text) {
     for (wchar_t c : text) {
         INPUT inputs[2] = {};
         inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
@@ -123,5 +123,5 @@ void Type(const std::wstring& text) {
         inputs[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         send(inputs, 2);
     }
-    if (HWND foreground = GetForegroundWindow()) Settle(foreground);
+    if (HWND foreground = GetForegroundWindow()) settle(foreground);
 }

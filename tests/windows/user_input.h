@@ -11,17 +11,17 @@
 // Brings the top-level window to the front, as a click on its caption does:
 // without a window manager a new window has no keyboard focus until then.
 // False if it does not become the foreground window.
-bool Activate(HWND topLevel);
+bool activate(HWND topLevel);
 // A left click at the centre of the control.
-void Click(HWND dialog, int id);
+void click(HWND dialog, int id);
 // A left click on a list box item; scrolls the list first where the item is
 // out of sight, as the user would.
-void ClickListItem(HWND dialog, int id, int index);
+void clickListItem(HWND dialog, int id, int index);
 // Moves the pointer onto a list item, and leaves it resting there.
-void PointAtListItem(HWND dialog, int id, int index);
+void pointAtListItem(HWND dialog, int id, int index);
 // A left click on the window's close box; false if it has none.
-bool ClickCloseBox(HWND topLevel);
+bool clickCloseBox(HWND topLevel);
 // Presses and releases a key, with Alt or Shift held.
-void PressKey(WORD virtualKey, bool alt = false, bool shift = false);
+void pressKey(WORD virtualKey, bool alt = false, bool shift = false);
 // Types the text character by character.
-void Type(const std::wstring& text);
+void type(const std::wstring& text);

@@ -22,12 +22,12 @@ BOOL CALLBACK collectVisible(HWND child, LPARAM context) {
 
 }  // namespace
 
-std::wstring ControlText(HWND dialog, int id) {
+std::wstring controlText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
-    return control ? WindowText(control) : L"<no control " + std::to_wstring(id) + L">";
+    return control ? windowText(control) : L"<no control " + std::to_wstring(id) + L">";
 }
 
-std::wstring WindowText(HWND window) {
+std::wstring windowText(HWND window) {
     const auto length = ask(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const auto copied = ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
@@ -35,7 +35,7 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-std::vector<ControlFont> ControlFonts(HWND dialog, const std::string& file) {
+std::vector<ControlFont> controlFonts(HWND dialog, const std::string& file) {
     std::vector<ControlFont> fonts;
     DeleteFileA(file.c_str());
     if (!ask(dialog, RegisterWindowMessageW(font_report::kFontReportMessage), 0, 0)) return fonts;
@@ -54,7 +54,7 @@ std::vector<ControlFont> ControlFonts(HWND dialog, const std::string& file) {
     return fonts;
 }
 
-std::vector<std::wstring> ListItems(HWND dialog, int id) {
+std::vector<std::wstring> listItems(HWND dialog, int id) {
     HWND list = GetDlgItem(dialog, id);
     std::vector<std::wstring> items;
     const auto count = ask(list, LB_GETCOUNT, 0, 0);
@@ -67,22 +67,22 @@ std::vector<std::wstring> ListItems(HWND dialog, int id) {
     return items;
 }
 
-int ListSelection(HWND dialog, int id) { return static_cast<int>(ask(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0)); }
+int listSelection(HWND dialog, int id) { return static_cast<int>(ask(GetDlgItem(dialog, id), LB_GETCURSEL, 0, 0)); }
 
-std::set<int> VisibleControlIds(HWND dialog) {
+std::set<int> visibleControlIds(HWND dialog) {
     std::set<int> ids;
     EnumChildWindows(dialog, &collectVisible, reinterpret_cast<LPARAM>(&ids));
     return ids;
 }
 
-int FocusedControlId(HWND window) {
+int focusedControlId(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 0;
     return GetDlgCtrlID(info.hwndFocus);
 }
 
-void Settle(HWND window) {
+void settle(HWND window) {
     // Each round trip returns only once the thread is back in its message
     // loop, so a few of them let it take in the input queued before.
     for (int round = 0; round < 4; ++round) {

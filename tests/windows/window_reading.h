@@ -9,17 +9,17 @@
 #include <vector>
 
 // The control's text (WM_GETTEXT), whatever its kind.
-std::wstring ControlText(HWND dialog, int id);
-std::wstring WindowText(HWND window);
+std::wstring controlText(HWND dialog, int id);
+std::wstring windowText(HWND window);
 // A list box's items, in order.
-std::vector<std::wstring> ListItems(HWND dialog, int id);
+std::vector<std::wstring> listItems(HWND dialog, int id);
 // The selected position of a list box, or LB_ERR.
-int ListSelection(HWND dialog, int id);
+int listSelection(HWND dialog, int id);
 // The ids of the dialog's visible child controls.
-std::set<int> VisibleControlIds(HWND dialog);
+std::set<int> visibleControlIds(HWND dialog);
 // The id of the control with the keyboard focus in the thread of `window`,
 // 0 when the focus is elsewhere.
-int FocusedControlId(HWND window);
+int focusedControlId(HWND window);
 // What the program itself reports on a control's font (font_report.h): from
 // outside, Windows tells nothing about fonts.
 struct ControlFont {
@@ -29,6 +29,6 @@ struct ControlFont {
     std::string face;
 };
 // Asks the dialog for its report into `file`; empty if none comes.
-std::vector<ControlFont> ControlFonts(HWND dialog, const std::string& file);
+std::vector<ControlFont> controlFonts(HWND dialog, const std::string& file);
 // Waits until the thread of `window` has handled what is queued for it now.
-void Settle(HWND window);
+void settle(HWND window);

@@ -21,11 +21,11 @@ TEST(ControlKind, ReadFromRealWindowsOfEachClass) {
         // Message-only windows: real controls of the class, with nothing on the screen.
         HWND window = CreateWindowExW(0, row.windowClass, L"Mass", ES_READONLY, 0, 0, 80, 20, HWND_MESSAGE, nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr) << row.windowClass;
-        EXPECT_EQ(control_kind::IsEdit(window), row.edit) << row.windowClass;
-        EXPECT_EQ(control_kind::IsStatic(window), row.label) << row.windowClass;
-        EXPECT_EQ(control_kind::IsListBox(window), row.list) << row.windowClass;
-        EXPECT_EQ(control_kind::Text(window), L"Mass") << row.windowClass;
-        EXPECT_EQ(control_kind::Style(window) & ES_READONLY, ES_READONLY) << row.windowClass;
+        EXPECT_EQ(control_kind::isEdit(window), row.edit) << row.windowClass;
+        EXPECT_EQ(control_kind::isStatic(window), row.label) << row.windowClass;
+        EXPECT_EQ(control_kind::isListBox(window), row.list) << row.windowClass;
+        EXPECT_EQ(control_kind::text(window), L"Mass") << row.windowClass;
+        EXPECT_EQ(control_kind::style(window) & ES_READONLY, ES_READONLY) << row.windowClass;
         DestroyWindow(window);
     }
 }

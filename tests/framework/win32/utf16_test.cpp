@@ -16,7 +16,7 @@ TEST(Utf16, TextsComeBackUnchanged) {
         {"\xF0\x9F\x94\x97 link", L"\U0001F517 link"},  // outside the basic plane: a surrogate pair
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(Utf16(row.utf8), row.utf16) << row.utf8;
-        EXPECT_EQ(Utf8(row.utf16), row.utf8) << row.utf8;
+        EXPECT_EQ(toUtf16(row.utf8), row.utf16) << row.utf8;
+        EXPECT_EQ(toUtf8(row.utf16), row.utf8) << row.utf8;
     }
 }
