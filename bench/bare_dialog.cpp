@@ -7,12 +7,11 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-
-#include "res/resource.h"
 #include <cstdlib>
 #include <cstring>
 
 #include "bench/dialog_units.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ BareDialog::BareDialog() {
     m_list = new QListWidget(this);
     m_list->addItems({QStringLiteral("Rotation"), QStringLiteral("Translation")});
     m_list->setGeometry(units.place(55, 57, 68, 40));
-    auto* credit = new QLabel(QStringLiteral("resonix developers <resonix@example.org>"), this);
+    auto* credit = new QLabel(QStringLiteral("resonix team <resonix@example.org>"), this);
     credit->setGeometry(units.place(21, 14, 142, 8));
     auto* group = new QGroupBox(QStringLiteral("Select Motion"), this);
     group->setGeometry(units.place(28, 35, 121, 76));

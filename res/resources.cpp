@@ -32,7 +32,7 @@ DialogTemplate motionDialog() {
         makeControl(ControlKind::Button, IDOK, "Visit Web Site", 163, 59, 64, 17, BS_DEFPUSHBUTTON | WS_TABSTOP, buttonEdges),
         makeControl(ControlKind::Button, IDCANCEL, "Exit", 163, 79, 64, 17, BS_PUSHBUTTON | WS_TABSTOP, buttonEdges),
         makeControl(ControlKind::ListBox, IDC_MOTION_LIST, "", 55, 57, 68, 40, kListStyle),
-        makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 21, 14, 142, 8, kLabel),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix team <resonix@example.org>", 21, 14, 142, 8, kLabel),
         makeControl(ControlKind::Button, IDC_STATIC, "Select Motion", 28, 35, 121, 76, kGroupBox),
     };
     return dialog;
