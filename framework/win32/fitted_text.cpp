@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "framework/win32/control_kind.h"
 #include "windowing/text_fitting.h"
@@ -49,36 +51,54 @@ void useFont(HWND control, HFONT font) {
     }
 }
 
-std::size_t longestLineLength(const std::wstring& text) {
-    std::size_t longest = 0;
+// The lines of a text, without their line breaks.
+std::vector<std::wstring_view> linesOf(const std::wstring& text) {
+    std::vector<std::wstring_view> lines;
     for (std::size_t start = 0; start <= text.size();) {
         std::size_t end = text.find(L'\n', start);
         if (end == std::wstring::npos) end = text.size();
         std::size_t stop = end;
         if (stop > start && text[stop - 1] == L'\r') --stop;
-        longest = std::max(longest, stop - start);
+        lines.emplace_back(text.data() + start, stop - start);
         start = end + 1;
     }
-    return longest;
+    return lines;
 }
 
-int widestLine(HWND control, HFONT font, const std::wstring& text) {
+// The blanks that every line with something on it starts with.
+std::size_t commonIndent(const std::vector<std::wstring_view>& lines) {
+    std::size_t indent = std::wstring_view::npos;
+    for (const std::wstring_view line : lines) {
+        const std::size_t blanks = line.find_first_not_of(L' ');
+        if (blanks != std::wstring_view::npos) indent = std::min(indent, blanks);
+    }
+    return indent == std::wstring_view::npos ? 0 : indent;
+}
+
+int widthOf(HDC context, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(context, text.data(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+}
+
+// How wide the lines are in `font`, each without its first `skipped`
+// characters, and how wide a blank is.
+struct Measure {
+    int widest = 0;
+    int blank = 0;
+};
+
+Measure measure(HWND control, HFONT font, const std::vector<std::wstring_view>& lines, std::size_t skipped) {
     HDC context = GetDC(control);
     HGDIOBJ old = SelectObject(context, font);
-    int widest = 0;
-    for (std::size_t start = 0; start <= text.size();) {
-        std::size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos) end = text.size();
-        std::size_t stop = end;
-        if (stop > start && text[stop - 1] == L'\r') --stop;
-        SIZE size{};
-        GetTextExtentPoint32W(context, text.data() + start, static_cast<int>(stop - start), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
-        start = end + 1;
+    Measure measured;
+    for (const std::wstring_view line : lines) {
+        measured.widest = std::max(measured.widest, widthOf(context, line.substr(std::min(skipped, line.size()))));
     }
+    measured.blank = widthOf(context, L" ");
     SelectObject(context, old);
     ReleaseDC(control, context);
-    return widest;
+    return measured;
 }
 
 // The width the text has: an edit's formatting rectangle, a label's client area.
@@ -100,24 +120,43 @@ bool isFitted(HWND control) {
 
 void fit(HWND control) {
     const std::wstring text = control_kind::text(control);
+    const std::vector<std::wstring_view> lines = linesOf(text);
+    // A results field's numbers stand right-aligned in wide fields of blanks:
+    // as on the other platforms, it scrolls past the blanks that all its
+    // lines start with before it sets its text smaller.
+    const bool results = isResultsField(control);
+    const std::size_t indent = results ? commonIndent(lines) : 0;
+    const auto fits = [&](HFONT font) {
+        const Measure measured = measure(control, font, lines, indent);
+        if (measured.widest > room(control)) return false;
+        if (results) {
+            // Scrolled from its left edge only as far as the widest line needs.
+            const int overflow = measure(control, font, lines, 0).widest - room(control);
+            const int columns = overflow > 0 && measured.blank > 0 ? (overflow + measured.blank - 1) / measured.blank : 0;
+            SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(-static_cast<INT_PTR>(text.size())), 0);
+            SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(columns), 0);
+        }
+        return true;
+    };
     LOGFONTW font = normalFont(control);
     const LONG normal = std::abs(font.lfHeight);
     const LONG sign = font.lfHeight < 0 ? -1 : 1;
     for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestOneLineShare + 0.5) && height > 0; --height) {
         font.lfHeight = sign * height;
         useFont(control, fontOf(font));
-        if (widestLine(control, fontOf(font), text) <= room(control)) return;
+        if (fits(fontOf(font))) return;
     }
     // A results field whose lines still do not fit keeps its fixed pitch, so
     // that its columns stay lined up, at the width of glyph that fits them:
     // the fixed-pitch fonts are wider than the dialog font its field is
     // sized for.
-    const std::size_t characters = longestLineLength(text);
-    if (!isResultsField(control) || characters == 0) return;
+    std::size_t characters = 0;
+    for (const std::wstring_view line : lines) characters = std::max(characters, line.size() - std::min(indent, line.size()));
+    if (!results || characters == 0) return;
     font.lfWidth = std::max<LONG>(1, room(control) / static_cast<LONG>(characters));
     while (font.lfWidth > 1) {
         useFont(control, fontOf(font));
-        if (widestLine(control, fontOf(font), text) <= room(control)) return;
+        if (fits(fontOf(font))) return;
         --font.lfWidth;
     }
 }

@@ -10,8 +10,10 @@ namespace fitted_text {
 // Whether `control` is one of those.
 bool isFitted(HWND control);
 // Sets its font to the largest size, from its normal one down to 85% of it,
-// that shows its widest line whole; a results field whose lines do not fit
-// even then keeps the smallest size with narrower glyphs.
+// that shows its widest line whole. A results field counts its lines without
+// the blanks they all start with, and scrolls past as many of those as its
+// widest line needs; whose lines do not fit even then keeps the smallest
+// size with narrower glyphs.
 void fit(HWND control);
 
 }  // namespace fitted_text

@@ -1,5 +1,7 @@
 #include "framework/win32/font_report.h"
 
+#include "framework/win32/control_kind.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -29,6 +31,32 @@ int widestLine(HDC context, const std::wstring& text) {
     return widest;
 }
 
+struct Span {
+    int from = 0, to = 0;
+};
+
+// Where a multi-line edit, which may be scrolled, draws the characters of
+// its lines other than blanks, as the edit itself places them.
+Span inkOfEdit(HWND edit, HDC context, const std::wstring& text, int left) {
+    Span span;
+    bool any = false;
+    const auto x = [&](std::size_t index) {
+        const auto place = static_cast<DWORD>(SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0));
+        return static_cast<short>(LOWORD(place)) - left;
+    };
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const wchar_t c = text[index];
+        if (c == L' ' || c == L'\r' || c == L'\n') continue;
+        SIZE size{};
+        GetTextExtentPoint32W(context, &c, 1, &size);
+        const int from = x(index), to = from + static_cast<int>(size.cx);
+        span.from = any ? std::min(span.from, from) : from;
+        span.to = any ? std::max(span.to, to) : to;
+        any = true;
+    }
+    return span;
+}
+
 }  // namespace
 
 UINT message() {
@@ -52,10 +80,12 @@ void write(HWND dialog) {
         GetTextMetricsW(context, &metrics);
         wchar_t face[LF_FACESIZE] = {};
         GetTextFaceW(context, LF_FACESIZE, face);
+        const bool multiLineEdit = control_kind::isEdit(control) && (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE);
+        const Span ink = multiLineEdit ? inkOfEdit(control, context, text, room.left) : Span{0, widestLine(context, text)};
         // The flag's name is the wrong way round: set, it means variable pitch.
-        std::fprintf(out, "%llx %s %ld %d %ls\n", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(control)),
+        std::fprintf(out, "%llx %s %ld %d %d %ls\n", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(control)),
                      (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) ? "variable" : "fixed", room.right - room.left,
-                     widestLine(context, text), face);
+                     ink.from, ink.to, face);
         SelectObject(context, old);
         ReleaseDC(control, context);
     }

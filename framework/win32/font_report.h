@@ -15,9 +15,11 @@ inline constexpr wchar_t kFontReportMessage[] = L"resonix font report";
 UINT message();
 
 // Writes one line for each control of `dialog`, in pixels:
-//   <window handle, hex> <fixed|variable> <room> <widest line> <face>
+//   <window handle, hex> <fixed|variable> <room> <ink from> <ink to> <face>
 // the room being an edit's formatting rectangle, else the client area, and
-// the widest line measured in the control's font.
+// the ink the pixels, counted from the room's left edge, that its characters
+// other than blanks cover: where a multi-line edit, scrolled or not, draws
+// them, else 0 to the widest line measured in the control's font.
 void write(HWND dialog);
 
 }  // namespace font_report

@@ -56,8 +56,9 @@ void checkTextsShowWhole(const ProgramUnderTest& program, HWND window, const std
             (!edit && _wcsicmp(kind, L"Static") != 0 && _wcsicmp(kind, L"Button") != 0))
             continue;
         const std::string name = std::to_string(GetDlgCtrlID(font.control)) + " " + narrow(windowText(font.control));
-        if (font.widest > font.room)
-            faults += " " + name + " is cut: " + std::to_string(font.widest) + " pixels in " + std::to_string(font.room) + ";";
+        if (font.inkFrom < 0 || font.inkTo > font.room)
+            faults += " " + name + " is cut: pixels " + std::to_string(font.inkFrom) + " to " + std::to_string(font.inkTo) + " in " +
+                      std::to_string(font.room) + ";";
         if (edit && (style & ES_MULTILINE) && !font.fixedPitch) faults += " " + name + " in " + font.face + ", not fixed-pitch;";
     }
     CHECK_TRUE(!fonts.empty() && faults.empty(), "texts shown whole " + state + ":" + (fonts.empty() ? " no font report" : faults));

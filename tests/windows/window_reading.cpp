@@ -45,7 +45,7 @@ std::vector<ControlFont> controlFonts(HWND dialog, const std::string& file) {
         unsigned long long handle = 0;
         std::string pitch;
         ControlFont font{};
-        fields >> std::hex >> handle >> std::dec >> pitch >> font.room >> font.widest >> std::ws;
+        fields >> std::hex >> handle >> std::dec >> pitch >> font.room >> font.inkFrom >> font.inkTo >> std::ws;
         std::getline(fields, font.face);
         font.control = reinterpret_cast<HWND>(static_cast<uintptr_t>(handle));
         font.fixedPitch = pitch == "fixed";

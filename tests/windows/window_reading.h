@@ -25,7 +25,7 @@ int focusedControlId(HWND window);
 struct ControlFont {
     HWND control;
     bool fixedPitch;
-    long room, widest;  // pixels: the width its text has, and its widest line's
+    long room, inkFrom, inkTo;  // pixels: the width its text has, and where its ink stands in it
     std::string face;
 };
 // Asks the dialog for its report into `file`; empty if none comes.
