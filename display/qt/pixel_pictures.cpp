@@ -5,8 +5,11 @@
 QImage PixelPictures::image(const PixelImage& picture) {
     if (picture.width <= 0 || picture.height <= 0) return {};
     QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+    // Row by row into the image's own memory: setPixel checks and detaches
+    // the image again for every pixel.
     for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) image.setPixel(x, y, picture.argbAt(x, y));
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) row[x] = picture.argbAt(x, y);
     }
     return image;
 }
