@@ -1,7 +1,8 @@
 # The window-free tests, cross-built for Windows and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
 # numbers, the texts of the results, the unit factors, the web link's
-# stream reader and the caption search. The tests of the window system,
+# stream reader, the caption search, and the class library's own reading of
+# Windows: UTF-16 texts, control kinds, class ids. The tests of the window system,
 # the dialogs and the display need the Linux platform.
 
 # GoogleTest from Debian's source package, built with the cross compiler.
@@ -39,5 +40,6 @@ target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 resonix_windows_test(caption_search_test windowing/caption_search_test.cpp)
 target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
 
-resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp)
+resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
+  framework/win32/class_id_text_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)

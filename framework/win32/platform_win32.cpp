@@ -7,9 +7,11 @@
 
 // After <windows.h>, which the platform header includes.
 #include <commctrl.h>
+#include <objbase.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <cwchar>
+#include <iterator>
 #include <map>
 #include <span>
 #include <vector>
@@ -224,12 +226,12 @@ LRESULT sendMessageUtf8(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Windows' own spelling of a class id, which the hosted control classes are
+// registered under.
 std::string classIdText(REFCLSID id) {
-    char text[39];
-    std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned long>(id.Data1),
-                  id.Data2, id.Data3, id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5],
-                  id.Data4[6], id.Data4[7]);
-    return text;
+    wchar_t text[39] = {};
+    if (StringFromGUID2(id, text, static_cast<int>(std::size(text))) == 0) return {};
+    return std::string(text, text + std::wcslen(text));  // hex digits, braces and dashes only
 }
 
 void enableControlHosting() { hostingEnabled = true; }
