@@ -21,20 +21,24 @@ const std::string kMain = kMainCaption;
 constexpr int kTitleHeight = 26;
 constexpr int kBorder = 1;
 
-// A window as a desktop frames it: a border and a title bar with its icon and caption.
+// A window as a desktop frames it: a border and a title bar with its icon and
+// caption. Laid out in the window's own units and drawn at the screen's scale.
 QImage framed(const ScreenWindow& window, bool active) {
     QWidget* surface = window.surface();
     const QPixmap inside = surface->grab();
-    QImage frame(inside.width() + 2 * kBorder, inside.height() + kTitleHeight + 2 * kBorder, QImage::Format_ARGB32_Premultiplied);
+    const QSize size = inside.deviceIndependentSize().toSize();
+    QImage frame(QSize(size.width() + 2 * kBorder, size.height() + kTitleHeight + 2 * kBorder) * inside.devicePixelRatio(),
+                 QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(inside.devicePixelRatio());
     const QPalette& palette = surface->palette();
     frame.fill(palette.color(QPalette::Shadow));
     QPainter painter(&frame);
-    const QRect title(kBorder, kBorder, inside.width(), kTitleHeight);
+    const QRect title(kBorder, kBorder, size.width(), kTitleHeight);
     painter.fillRect(title, palette.color(active ? QPalette::Highlight : QPalette::Mid));
     int textLeft = title.left() + 8;
     if (const QIcon icon = surface->windowIcon(); !icon.isNull()) {
         constexpr int kIconSize = 16;
-        painter.drawPixmap(textLeft, title.top() + (kTitleHeight - kIconSize) / 2, icon.pixmap(kIconSize, kIconSize));
+        painter.drawPixmap(textLeft, title.top() + (kTitleHeight - kIconSize) / 2, icon.pixmap(QSize(kIconSize, kIconSize), inside.devicePixelRatio()));
         textLeft += kIconSize + 6;
     }
     QFont font = surface->font();
@@ -65,9 +69,13 @@ TEST_F(StoreScreenshot, MainWindowAndACalculatedTranslation) {
         const QImage calculator = framed(translation, true);
 
         // The calculator in front, lower and to the right, as it opens over its owner.
-        const QPoint at(main.width() / 2, kTitleHeight + 30);
-        QImage shot(std::max(main.width(), at.x() + calculator.width()), std::max(main.height(), at.y() + calculator.height()),
+        const QSize mainSize = main.deviceIndependentSize().toSize(), calculatorSize = calculator.deviceIndependentSize().toSize();
+        const QPoint at(mainSize.width() / 2, kTitleHeight + 30);
+        QImage shot(QSize(std::max(mainSize.width(), at.x() + calculatorSize.width()),
+                          std::max(mainSize.height(), at.y() + calculatorSize.height())) *
+                        main.devicePixelRatio(),
                     QImage::Format_ARGB32_Premultiplied);
+        shot.setDevicePixelRatio(main.devicePixelRatio());
         shot.fill(Qt::transparent);
         QPainter painter(&shot);
         painter.drawImage(0, 0, main);
