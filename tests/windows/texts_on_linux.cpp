@@ -55,7 +55,10 @@ std::string randomInput(std::mt19937& random) {
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-30, 30);
     std::uniform_int_distribution<int> precision(1, 17);
-    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    // One draw after the other: the operands of * may be worked out in
+    // either order, which would make a seed give other inputs elsewhere.
+    const double scale = mantissa(random);
+    const double value = scale * std::pow(10.0, exponent(random));
     switch (kind(random)) {
     case 0: return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(random)];
     case 1: return numbers::format("  %.*e", precision(random), value);
