@@ -81,24 +81,26 @@ int widthOf(HDC context, std::wstring_view text) {
     return static_cast<int>(size.cx);
 }
 
-// How wide the lines are in `font`, each without its first `skipped`
-// characters, and how wide a blank is.
-struct Measure {
-    int widest = 0;
+// How wide the widest line is in `font`, whole and without its first
+// `indent` characters, and how wide a blank is.
+struct Widths {
+    int whole = 0;
+    int shown = 0;
     int blank = 0;
 };
 
-Measure measure(HWND control, HFONT font, const std::vector<std::wstring_view>& lines, std::size_t skipped) {
+Widths measure(HWND control, HFONT font, const std::vector<std::wstring_view>& lines, std::size_t indent) {
     HDC context = GetDC(control);
     HGDIOBJ old = SelectObject(context, font);
-    Measure measured;
+    Widths widths;
     for (const std::wstring_view line : lines) {
-        measured.widest = std::max(measured.widest, widthOf(context, line.substr(std::min(skipped, line.size()))));
+        widths.whole = std::max(widths.whole, widthOf(context, line));
+        widths.shown = std::max(widths.shown, widthOf(context, line.substr(std::min(indent, line.size()))));
     }
-    measured.blank = widthOf(context, L" ");
+    widths.blank = widthOf(context, L" ");
     SelectObject(context, old);
     ReleaseDC(control, context);
-    return measured;
+    return widths;
 }
 
 // The width the text has: an edit's formatting rectangle, a label's client area.
@@ -127,12 +129,13 @@ void fit(HWND control) {
     const bool results = isResultsField(control);
     const std::size_t indent = results ? commonIndent(lines) : 0;
     const auto fits = [&](HFONT font) {
-        const Measure measured = measure(control, font, lines, indent);
-        if (measured.widest > room(control)) return false;
+        const Widths widths = measure(control, font, lines, indent);
+        const int width = room(control);
+        if (widths.shown > width) return false;
         if (results) {
             // Scrolled from its left edge only as far as the widest line needs.
-            const int overflow = measure(control, font, lines, 0).widest - room(control);
-            const int columns = overflow > 0 && measured.blank > 0 ? (overflow + measured.blank - 1) / measured.blank : 0;
+            const int overflow = widths.whole - width;
+            const int columns = overflow > 0 && widths.blank > 0 ? (overflow + widths.blank - 1) / widths.blank : 0;
             SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(-static_cast<INT_PTR>(text.size())), 0);
             SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(columns), 0);
         }
