@@ -6,7 +6,7 @@
 add_compile_options(-ffunction-sections -fdata-sections)
 
 # The web-link control: its property-stream reader, and its window class.
-add_library(resonix_weblink STATIC weblink/link_description.cpp weblink/link_properties.cpp weblink/web_link_window.cpp)
+add_library(resonix_weblink STATIC weblink/link_description.cpp weblink/link_properties.cpp weblink/win32/web_link_window.cpp)
 target_link_libraries(resonix_weblink PUBLIC resonix_framework)
 
 # The class library, and its seam over Windows (framework/win32/).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // A program object for a menu of the window system.
 class CMenu {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // The text class the application is written with: a byte string with
 // printf-style formatting. The formatting is the program's own

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 class CWnd;
 

@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // Message maps: static tables from a message (or a control's notification)
 // to a member function, each chained to its base class's table. A handler is

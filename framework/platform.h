@@ -10,7 +10,7 @@
 #include <string>
 
 #if defined(_WIN32)
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 #else
 #include "windowing/class_id.h"
 #include "windowing/win_api.h"

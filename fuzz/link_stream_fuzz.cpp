@@ -13,7 +13,7 @@
 #include "fuzz/fuzz_check.h"
 #include "res/resource.h"
 #include "weblink/link_properties.h"
-#include "windowing/dialog_init.h"
+#include "portable/dialog_init.h"
 
 namespace {
 

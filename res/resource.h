@@ -2,7 +2,7 @@
 
 // Resource, control and command ids of the program.
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // The main window's caption, which tests and tools find it by.
 inline constexpr char kMainCaption[] = "SDOF System Natural Frequency,  version 2.1";

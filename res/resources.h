@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "windowing/resource_module.h"
+#include "portable/resource_module.h"
 
 // The program's resources: dialog templates, strings, the icon and bitmaps.
 const ResourceModule* resonixResources();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/input_area.h"
+#include "calculator_window/input_area.h"
 #include "framework/afxwin.h"
 
 // The Rotation calculator's window: a body on a torsion shaft. The user picks

@@ -37,7 +37,7 @@ target_link_libraries(calculations_test PRIVATE resonix_calculations)
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 
-resonix_windows_test(caption_search_test windowing/caption_search_test.cpp)
+resonix_windows_test(caption_search_test portable/caption_search_test.cpp)
 target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp

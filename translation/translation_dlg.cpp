@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calculator/input_area.h"
+#include "calculator_window/input_area.h"
 #include "res/resource.h"
 #include "translation/translation_calc.h"
 #include "translation/translation_units.h"

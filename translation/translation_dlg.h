@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/input_area.h"
+#include "calculator_window/input_area.h"
 #include "framework/afxwin.h"
 
 // The Translation calculator's window: a mass on a spring. The user picks an

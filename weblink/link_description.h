@@ -1,7 +1,7 @@
 #pragma once
 
 #include "weblink/link_properties.h"
-#include "windowing/hosted_description.h"
+#include "portable/hosted_description.h"
 
 namespace weblink {
 

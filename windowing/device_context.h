@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // A paint session on one window. It records what the program draws, so that
 // a display can put it on screen and a test can check it.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "windowing/button_control.h"
-#include "windowing/dialog_init.h"
+#include "portable/dialog_init.h"
 #include "windowing/edit_control.h"
 #include "windowing/hosted_control.h"
 #include "windowing/list_box_control.h"

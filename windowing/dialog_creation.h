@@ -2,9 +2,9 @@
 
 #include <span>
 
-#include "windowing/dialog_template.h"
+#include "portable/dialog_template.h"
 #include "windowing/dialog_window.h"
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // Creates a dialog from its template, hidden, with all its controls in
 // template order, placed in pixels from dialog units by the display's dialog

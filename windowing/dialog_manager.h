@@ -1,7 +1,7 @@
 #pragma once
 
 #include "windowing/key.h"
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 class WindowSystem;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // What a display learns of the windows it mirrors. The window system decides
 // everything; a display puts the state on screen and reports raw user input

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "windowing/hosted_description.h"
+#include "portable/hosted_description.h"
 #include "windowing/window.h"
 
 // A control of an outside class, created by its class identifier from the

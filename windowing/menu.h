@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // A window's system menu: the platform's own commands, to which a program may
 // append entries of its own. Choosing an entry sends WM_SYSCOMMAND with its id.

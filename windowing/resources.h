@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windowing/resource_module.h"
-#include "windowing/win_types.h"
+#include "portable/resource_module.h"
+#include "portable/win_types.h"
 
 // The module of the running program, set once at start-up.
 void setProgramModule(HINSTANCE module);

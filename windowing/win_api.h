@@ -6,11 +6,11 @@
 #include <span>
 
 #include "windowing/device_context.h"
-#include "windowing/dialog_template.h"
+#include "portable/dialog_template.h"
 #include "windowing/dialog_window.h"
 #include "windowing/menu.h"
 #include "windowing/resources.h"
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Default processing of a message by the window's own class.

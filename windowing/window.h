@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "windowing/dialog_template.h"
-#include "windowing/win_types.h"
+#include "portable/dialog_template.h"
+#include "portable/win_types.h"
 
 // One window: a dialog or one of its controls. The window system owns every
 // window and is the one authority for its state; a display only reads it.

@@ -8,7 +8,7 @@
 #include "windowing/dialog_manager.h"
 #include "windowing/display.h"
 #include "windowing/key.h"
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 class Window;
 class DialogWindow;

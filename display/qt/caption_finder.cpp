@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "display/qt/control_role.h"
-#include "windowing/caption_search.h"
+#include "portable/caption_search.h"
 #include "windowing/window.h"
 #include "windowing/window_system.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // Finds the texts that name a control for a screen reader, from where the
 // controls sit in their dialog (caption_search, which Windows shares).

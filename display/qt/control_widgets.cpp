@@ -17,7 +17,7 @@
 #include "display/qt/window_text.h"
 #include "windowing/hosted_control.h"
 #include "windowing/static_control.h"
-#include "windowing/text_fitting.h"
+#include "portable/text_fitting.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "display/qt/fitting_font.h"
 #include "display/qt/window_text.h"
 #include "windowing/hosted_control.h"
-#include "windowing/text_fitting.h"
+#include "portable/text_fitting.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 class QEventLoop;
 

@@ -13,7 +13,7 @@
 #include "display/qt/dialog_view.h"
 #include "display/qt/window_text.h"
 #include "windowing/dialog_window.h"
-#include "windowing/first_paint_report.h"
+#include "portable/first_paint_report.h"
 #include "windowing/window_system.h"
 
 namespace {

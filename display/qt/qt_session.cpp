@@ -4,7 +4,7 @@
 #include <clocale>
 
 #include "display/qt/qt_display.h"
-#include "windowing/first_paint_report.h"
+#include "portable/first_paint_report.h"
 #include "windowing/window_system.h"
 
 struct QtSession::Impl {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/qt/control_role.h"
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 class QWidget;
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/win32/control_kind.h"
-#include "windowing/caption_search.h"
+#include "portable/caption_search.h"
 
 namespace accessible {
 

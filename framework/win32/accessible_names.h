@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 // What a screen reader says for the controls that Windows cannot name by
 // itself.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "windowing/dialog_template.h"
+#include "portable/dialog_template.h"
 
 // The font a dialog is laid out in: its dialog units follow from it.
 struct DialogFont {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/win32/control_kind.h"
-#include "windowing/text_fitting.h"
+#include "portable/text_fitting.h"
 
 namespace fitted_text {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 // Texts that must show on one line: one-line labels, captions and the lines
 // of the results fields. As on the other platforms, such a text may be set

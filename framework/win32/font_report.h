@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 // For the GUI tests, which see the program from outside, where Windows tells
 // nothing about fonts: with RESONIX_FONT_REPORT_FILE naming a file, a dialog

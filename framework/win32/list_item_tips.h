@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 // The lists are narrow, and a long unit name is cut at the list's edge: as
 // on Linux, the whole name shows in a tooltip while the pointer rests on it.

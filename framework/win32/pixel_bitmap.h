@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/resource_module.h"
+#include "portable/resource_module.h"
 
 // A pixel picture as a bitmap for a static control: each pixel a square of
 // `scale` x `scale` screen pixels, so that it stays sharp at any display

@@ -26,8 +26,8 @@
 #include "framework/win32/pixel_bitmap.h"
 #include "framework/win32/resource_data.h"
 #include "framework/win32/utf16.h"
-#include "windowing/dialog_init.h"
-#include "windowing/first_paint_report.h"
+#include "portable/dialog_init.h"
+#include "portable/first_paint_report.h"
 
 namespace {
 

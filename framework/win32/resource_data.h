@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowing/resource_module.h"
+#include "portable/resource_module.h"
 
 // The resources that the program carries as code (dialog templates and their
 // initialisation data, strings, pictures), given by the entry point before

@@ -1,6 +1,6 @@
 #include "framework/win32/utf16.h"
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 std::wstring toUtf16(std::string_view text) {
     if (text.empty()) return {};

@@ -12,7 +12,7 @@
 #include "res/resource.h"
 #include "res/resources.h"
 #include "support/scripted_user.h"
-#include "weblink/web_link_control.h"
+#include "weblink/linux/web_link_control.h"
 #include "windowing/dialog_window.h"
 #include "windowing/static_control.h"
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "display/qt/fitting_font.h"
-#include "windowing/text_fitting.h"
+#include "portable/text_fitting.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "weblink/web_link_control.h"
+#include "weblink/linux/web_link_control.h"
 
 #include "weblink/link_description.h"
 #include "windowing/window_system.h"

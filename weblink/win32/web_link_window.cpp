@@ -4,7 +4,7 @@
 // description says, as the Linux display does, and opens the address through
 // the shell on a click, Enter or Space, keeping its dialog open.
 
-#include "windowing/win32_types.h"
+#include "portable/win32_types.h"
 
 #include <shellapi.h>
 
@@ -19,7 +19,7 @@
 #include "weblink/link_description.h"
 #include "weblink/link_properties.h"
 #include "weblink/web_link.h"
-#include "windowing/text_fitting.h"
+#include "portable/text_fitting.h"
 
 namespace {
 

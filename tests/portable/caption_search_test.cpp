@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "windowing/caption_search.h"
+#include "portable/caption_search.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #if defined(_WIN32)
 // On Windows the platform's own header gives these names, with the same
-// values; windowing/win32_types.h adds the program's few extras.
-#include "windowing/win32_types.h"
+// values; portable/win32_types.h adds the program's few extras.
+#include "portable/win32_types.h"
 #else
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "windowing/pixel_image.h"
+#include "portable/pixel_image.h"
 
 #include <array>
 

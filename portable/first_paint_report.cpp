@@ -1,4 +1,4 @@
-#include "windowing/first_paint_report.h"
+#include "portable/first_paint_report.h"
 
 #include <chrono>
 #include <cstdio>

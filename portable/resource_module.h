@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "windowing/dialog_template.h"
-#include "windowing/pixel_image.h"
-#include "windowing/win_types.h"
+#include "portable/dialog_template.h"
+#include "portable/pixel_image.h"
+#include "portable/win_types.h"
 
 // The resources as data, which the program carries as code on every
 // platform: what the resource compiler would have produced.

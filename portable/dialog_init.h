@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // A dialog's initialisation data (RT_DLGINIT): records of (control id,
 // message, data) that give controls their initial state when the dialog is

@@ -1,4 +1,4 @@
-#include "windowing/resource_module.h"
+#include "portable/resource_module.h"
 
 const PixelImage* IconResource::imageFor(int width, int height) const {
     for (const PixelImage& image : images) {

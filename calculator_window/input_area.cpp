@@ -1,4 +1,4 @@
-#include "calculator/input_area.h"
+#include "calculator_window/input_area.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "windowing/caption_search.h"
+#include "portable/caption_search.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // Which texts name a control for a screen reader, found from where the
 // controls of one dialog sit alone: rectangles and kinds in, positions in the

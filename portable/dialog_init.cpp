@@ -1,4 +1,4 @@
-#include "windowing/dialog_init.h"
+#include "portable/dialog_init.h"
 
 #include <cstddef>
 #include <cstdint>

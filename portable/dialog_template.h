@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "windowing/win_types.h"
+#include "portable/win_types.h"
 
 // Dialog templates as data: what the resource compiler would have produced.
 // Every control is created afresh from its template entry at each modal run,
