@@ -25,9 +25,13 @@ target_link_libraries(resonix_framework PUBLIC resonix_numbers resonix_resource_
 # resonix.exe: a GUI program with its manifest, icon and version resource,
 # everything but the system DLLs linked in, stripped.
 function(resonix_windows_program)
+  # The manifest carries the project's version; the resource compiler finds
+  # it, and res/version.h, in the generated folder.
+  set(manifest ${CMAKE_BINARY_DIR}/generated/res/windows/resonix.manifest)
+  configure_file(res/windows/resonix.manifest.in ${manifest} @ONLY)
   add_executable(resonix WIN32 app/win_main.cpp res/windows/resonix.rc)
   target_link_libraries(resonix PRIVATE resonix_app)
   target_link_options(resonix PRIVATE -Wl,--gc-sections -s)
   set_source_files_properties(res/windows/resonix.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/windows/resonix.manifest;${CMAKE_SOURCE_DIR}/res/windows/resonix.ico")
+    OBJECT_DEPENDS "${manifest};${CMAKE_BINARY_DIR}/generated/res/version.h;${CMAKE_SOURCE_DIR}/res/windows/resonix.ico")
 endfunction()

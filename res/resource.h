@@ -3,9 +3,10 @@
 // Resource, control and command ids of the program.
 
 #include "portable/win_types.h"
+#include "res/version.h"
 
 // The main window's caption, which tests and tools find it by.
-inline constexpr char kMainCaption[] = "SDOF System Natural Frequency,  version 2.1";
+inline constexpr char kMainCaption[] = "SDOF System Natural Frequency,  version " RESONIX_VERSION;
 
 // Dialogs.
 inline constexpr UINT IDD_ABOUTBOX = 100;

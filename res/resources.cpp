@@ -53,7 +53,7 @@ DialogTemplate aboutBox() {
     webLink.classId = kWebLinkClassId;
     dialog.controls = {
         picture,
-        makeControl(ControlKind::Static, IDC_STATIC, "resonix Version 2.1", 37, 19, 119, 8, kLabel | SS_NOPREFIX),
+        makeControl(ControlKind::Static, IDC_STATIC, "resonix Version " RESONIX_VERSION, 37, 19, 119, 8, kLabel | SS_NOPREFIX),
         makeControl(ControlKind::Static, IDC_STATIC, "resonix developers <resonix@example.org>", 16, 40, 175, 8, kLabel),
         makeControl(ControlKind::Button, IDOK, "Return", 178, 7, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
         webLink,
