@@ -2,8 +2,11 @@
 # Checks resonix as a desktop program: makes the .deb (scripts/package.sh),
 # installs the build into a staging folder and validates its menu entry and
 # its software-centre description, checks what the package depends on and
-# that apt can install it here, and starts the packaged program offscreen up
-# to its first paint. Needs no display. Under CI (CI=true) warnings are errors.
+# that apt can install it here, runs lintian on it, holds the manual page to
+# the program's options and the package's files, asks the packaged program
+# for its help and version and gives it a wrong option, and starts it
+# offscreen up to its first paint. Needs no display. Under CI (CI=true)
+# warnings are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -74,8 +77,75 @@ head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-ma
 terms="$(sed -n '/^License: Expat$/,$p' "$copyright" | sed '1d; s/^ //; s/^\.$//')"
 [ "$terms" = "$(sed -n '/^Permission/,$p' LICENSE)" ] || fail "$copyright does not carry the terms of LICENSE"
 
-# The packaged program to its first paint; it then ends by itself.
-painted="$(QT_QPA_PLATFORM=offscreen RESONIX_REPORT_FIRST_PAINT=1 timeout 30 "$unpacked/usr/bin/resonix" 2>"$build/first-paint.log")" ||
+# Debian's own checker, which needs no network: any error or warning, or
+# anything else it says, fails. (As root it warns that it is root; that is
+# no finding.)
+lintian_status=0
+lintian --fail-on error,warning "$deb" >"$build/lintian.log" 2>&1 || lintian_status=$?
+lintian_report="$(grep -vx 'running with root privileges is not recommended!' "$build/lintian.log" || true)"
+[ "$lintian_status" -eq 0 ] && [ -z "$lintian_report" ] ||
+  fail "lintian (status $lintian_status): $lintian_report"
+
+# The changelog's latest entry and the metainfo's latest release are the
+# package's version.
+version="$(field Version)"
+zcat "$unpacked/usr/share/doc/resonix/changelog.gz" >"$build/changelog"
+[ "$(dpkg-parsechangelog -l "$build/changelog" -S Version)" = "$version" ] ||
+  fail "the changelog's latest entry is not version $version"
+grep -m1 '<release ' "packaging/$id.metainfo.xml" | grep -q "version=\"$version\"" ||
+  fail "the metainfo's latest release is not version $version"
+
+# The command line needs no display: help, version and a wrong option from
+# the packaged program with none.
+program="$unpacked/usr/bin/resonix"
+headless() { timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
+help="$(headless --help)" || fail "resonix --help ended with status $?"
+[[ "$help" == "Usage: resonix "* ]] || fail "resonix --help printed no usage: $help"
+shown_version="$(headless --version)" || fail "resonix --version ended with status $?"
+[ "$shown_version" = "resonix $version" ] || fail "resonix --version printed '$shown_version', not 'resonix $version'"
+status=0
+headless --version >/dev/full 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "resonix --version into a full disk ended with status $status, not 1"
+status=0
+headless --bogus >"$build/bogus.out" 2>"$build/bogus.err" || status=$?
+[ "$status" -eq 2 ] || fail "resonix --bogus ended with status $status, not 2: $(cat "$build/bogus.err")"
+[ ! -s "$build/bogus.out" ] || fail "resonix --bogus printed on standard output: $(cat "$build/bogus.out")"
+[ "$(cat "$build/bogus.err")" = "resonix: unknown option '--bogus'
+Try 'resonix --help' for more information." ] || fail "resonix --bogus said: $(cat "$build/bogus.err")"
+
+# The manual page documents exactly the options that --help lists (the ones
+# the program accepts), and its FILES name exactly what the package installs.
+manual="$build/resonix.1"
+zcat "$unpacked/usr/share/man/man1/resonix.1.gz" >"$manual"
+option_names() { grep -oE '(^| )-{1,2}[a-z]+=?' | tr -d ' ' | sort; }
+help_options="$(echo "$help" | sed -n 's/^  \(-.*\)/\1/p' | sed 's/  .*//' | option_names)"
+manual_options="$(sed -n '/^\.T[PQ]$/{n;p}' "$manual" | grep '^\.BI\? \\-' |
+  sed 's/\\f.//g; s/\\-/-/g; s/"//g; s/^\.BI\? //' | option_names)"
+[ -n "$help_options" ] && [ "$help_options" = "$manual_options" ] ||
+  fail "the manual's options differ from those of --help: $(diff <(echo "$help_options") <(echo "$manual_options") | grep '^[<>]' | tr '\n' ' ')"
+mapfile -t manual_files < <(sed -n '/^\.SH FILES/,/^\.SH [^F]/s/^\.I //p' "$manual")
+mapfile -t packaged_files < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print substr($6, 2) }')
+for file in "${packaged_files[@]}"; do
+  named=false
+  for pattern in "${manual_files[@]}"; do
+    # shellcheck disable=SC2053  # the manual's names may hold a '*'
+    [[ "$file" == $pattern ]] && named=true
+  done
+  $named || fail "the manual's FILES do not name $file"
+done
+for pattern in "${manual_files[@]}"; do
+  named=false
+  for file in "${packaged_files[@]}"; do
+    # shellcheck disable=SC2053
+    [[ "$file" == $pattern ]] && named=true
+  done
+  $named || fail "the manual's FILES name $pattern, which the package does not install"
+done
+
+# The packaged program to its first paint, with no display but the one Qt's
+# -platform option names (written with Qt's two dashes); it then ends by
+# itself.
+painted="$(RESONIX_REPORT_FIRST_PAINT=1 headless --platform offscreen 2>"$build/first-paint.log")" ||
   fail "the packaged program did not start and end (status $?): $(cat "$build/first-paint.log")"
 [[ "$painted" == "first-paint "* ]] || fail "the packaged program did not paint: $painted"
 

@@ -21,8 +21,9 @@ if $tests; then
   packages+=(libgtest-dev googletest xvfb xauth locales)
   packages+=(qt6-base-private-dev)  # a display test switches Qt's accessibility on
   packages+=(clang libclang-rt-14-dev)  # the fuzz targets (scripts/fuzz.sh)
-  # The package check: the .deb tools and the desktop-entry and metainfo validators.
-  packages+=(dpkg-dev file desktop-file-utils appstream)
+  # The package check: the .deb tools, the desktop-entry and metainfo
+  # validators, and Debian's own package checker.
+  packages+=(dpkg-dev file desktop-file-utils appstream lintian)
 fi
 
 for group in "$@"; do
