@@ -7,6 +7,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     setResourceData(resonixResources());
-    // The command line is not read: the program has no options.
+    // The command line is not read: on Windows the program has no options, and
+    // no console to answer --help or --version on (docs/windows.md).
     return AfxWinMain(instance, nullptr, commandLine, showCommand);
 }
