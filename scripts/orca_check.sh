@@ -46,7 +46,7 @@ stop_all() {
     for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$pid" 2>/dev/null || true
   done
-  if [ -n "${RESONIX_ORCA_KEEP_LOG:-}" ]; then cp "$tmp/orca.log" "$RESONIX_ORCA_KEEP_LOG" 2>/dev/null || true; fi
+  if [ -n "${RESONIX_ORCA_KEEP_LOG:-}" ]; then cp "$tmp/orca.log" "$RESONIX_ORCA_KEEP_LOG" 2>/dev/null || true; cp "$tmp/resonix.log" "$RESONIX_ORCA_KEEP_LOG.resonix" 2>/dev/null || true; fi
   rm -rf "$tmp"
 }
 trap stop_all EXIT
@@ -300,6 +300,83 @@ hears_only "Static Deflection at 1 G read only text." "          98.1 mm "
 press Escape
 hears "SDOF System Natural Frequency,  version 2.1 dialog" "Select Motion."
 quiet
+
+# Typing at a typist's speed and faster, right after each calculator opens (the
+# keys typed ahead as it opens) and right after each analysis is chosen by a
+# click: a click into each input and the value typed at once, then Calculate
+# by a click. Orca holds every key while it decides whether the key is its
+# own, and clicks are not held; every key must still reach the field it was
+# typed into before the next click acts, and keys typed ahead while a window
+# opens belong to that window. The fields then hold the echoes of exactly what
+# was typed (C's printf gives them).
+fields_now() { /usr/bin/python3 "$PWD/scripts/orca/typed_fields.py" 2>/dev/null | sort; }
+where() { /usr/bin/python3 "$PWD/scripts/orca/where.py" "$@" 2>/dev/null; }
+# Keys as xdotool names them.
+key_names() { echo "$1" | sed 's/./& /g; s/\./period/g'; }
+# holds NAME1 TEXT1 NAME2 TEXT2: once Orca has let every key through, the
+# inputs show these echoes.
+holds() {
+  local wanted now
+  wanted="$(LC_ALL=C printf '%s\t"%14.5g"\n%s\t"%14.5g"\n' "$1" "$2" "$3" "$4" | sort)"
+  for _ in $(seq 50); do
+    now="$(fields_now)"
+    [ "$now" = "$wanted" ] && return
+    sleep 0.1
+  done
+  echo "orca check: $step, expected the inputs to hold what was typed:" >&2
+  echo "$wanted" | sed 's/^/    /' >&2
+  echo "  they hold:" >&2
+  echo "$now" | sed 's/^/    /' >&2
+  exit 1
+}
+# types_in SPEED OPEN-KEY CALCULATOR (ANALYSIS INPUT1 INPUT2)...: opens the
+# calculator and types into it at once, then chooses each further analysis
+# with the mouse and types at once.
+types_in() {
+  local speed=$1 open=$2 calculator=$3
+  shift 3
+  local first=1 one two calculate input1 input2 item
+  # Where the controls are: the window opens in the same place each time.
+  xdotool key "$open"
+  sleep 1
+  xdotool key Tab Down
+  for _ in $(seq 50); do calculate="$(where "push button" Calculate)" && break; sleep 0.1; done
+  input1="$(where text "$2")" input2="$(where text "$3")"
+  [ -n "$calculate" ] && [ -n "$input1" ] && [ -n "$input2" ] || fail "$calculator does not show its inputs and Calculate"
+  declare -A items
+  for item in "$1" "$4" "$7"; do items[$item]="$(where "list item" "$item")"; done
+  xdotool key Escape
+  quiet
+  while [ $# -gt 0 ]; do
+    one="$((RANDOM % 900 + 10)).$((RANDOM % 10))"
+    two="$((RANDOM % 90000 + 100))"
+    step="typing $one and $two at one key per $speed ms in $calculator, each after a click into its input, then Calculate by a click,"
+    local typing=(mousemove $input1 click 1 key --delay "$speed" $(key_names "$one")
+                  mousemove $input2 click 1 key --delay "$speed" $(key_names "$two") mousemove $calculate click 1)
+    if [ "$first" -eq 1 ]; then
+      # Typed ahead as the window opens, before it shows: keys alone.
+      step="typing $one and $two at one key per $speed ms in $calculator, Tab between them and Return to calculate, right after it opened"
+      # shellcheck disable=SC2046
+      xdotool key --delay "$speed" "$open" Tab Down Tab Tab Tab $(key_names "$one") Tab $(key_names "$two") Return
+      first=0
+    else
+      step="$step right after choosing \"$1\""
+      xdotool mousemove ${items[$1]} click 1 "${typing[@]}"
+    fi
+    holds "$2" "$one" "$3" "$two"
+    shift 3
+  done
+  xdotool key Escape
+  quiet
+}
+mark=$(wc -l <"$log")
+for speed in 8 66; do
+  types_in "$speed" Down Rotation "natural frequency" "Polar Moment of Inertia" "Torsional stiffness" \
+    "torsional stiffness" "Natural Frequency" "Polar Moment of Inertia" \
+    "polar moment of inertia" "Natural Frequency" "Torsional Stiffness"
+  types_in "$speed" End Translation "natural frequency" Mass Stiffness stiffness "Natural Frequency" Mass \
+    mass "Natural Frequency" Stiffness
+done
 
 # The About box and its link.
 press Tab

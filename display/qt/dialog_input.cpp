@@ -6,7 +6,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <utility>
 
 #include "display/qt/dialog_view.h"
 #include "display/qt/qt_display.h"
@@ -148,11 +150,21 @@ bool DialogInput::mousePressed(HWND target, QObject* watched, QMouseEvent* event
         if (event->button() != Qt::LeftButton) return true;
         // A click reports its item even when it is selected already.
         const int row = list->indexAt(event->position().toPoint()).row();
-        const bool taken = row >= 0 ? windows().userSelects(target, row) : windows().userFocuses(target);
-        if (!taken) m_view.remirror(target);
+        afterEarlierKeys([this, target, row] {
+            const bool taken = row >= 0 ? windows().userSelects(target, row) : windows().userFocuses(target);
+            if (!taken) m_view.remirror(target);
+        });
         return true;
     }
-    if (isEdit(target) && windows().focus() != target && !windows().userFocuses(target)) {
+    if (!isEdit(target) || windows().focus() == target) return false;
+    if (keysOnTheirWay()) {
+        // The keys typed before the click still go where the focus was.
+        afterEarlierKeys([this, target] {
+            if (windows().focus() != target && !windows().userFocuses(target)) m_view.remirror(target);
+        });
+        return false;
+    }
+    if (!windows().userFocuses(target)) {
         m_view.remirror(target);
         return true;
     }
@@ -172,11 +184,22 @@ void DialogInput::typed(HWND edit, const QString& text) {
 
 void DialogInput::clicked(HWND button) {
     if (m_view.mirroring()) return;
-    if (!windows().userClicks(button)) m_view.remirror(button);
+    afterEarlierKeys([this, button] {
+        if (!windows().userClicks(button)) m_view.remirror(button);
+    });
 }
 
+void DialogInput::afterEarlierKeys(std::function<void()> action) {
+    m_view.display().heldKeys().afterKeysReadSoFar([input = QPointer<DialogInput>(this), action = std::move(action)] {
+        if (input) action();
+    });
+}
+
+bool DialogInput::keysOnTheirWay() const { return m_view.display().heldKeys().onTheirWay() > 0; }
+
 void DialogInput::closeRequested() {
-    if (!m_view.mirroring()) windows().userClosesWindow(m_view.dialog());
+    if (m_view.mirroring()) return;
+    afterEarlierKeys([this] { windows().userClosesWindow(m_view.dialog()); });
 }
 
 void DialogInput::reportState(UINT command, bool minimized, bool maximized) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
@@ -40,6 +41,9 @@ private:
     void press(Key key);
     void typed(HWND edit, const QString& text);
     void clicked(HWND button);
+    // Pointer input acts after the keys typed before it (see HeldKeys).
+    void afterEarlierKeys(std::function<void()> action);
+    bool keysOnTheirWay() const;
     // The desktop changed the window's state; `command` failing, the window
     // system is told the new state directly.
     void reportState(UINT command, bool minimized, bool maximized);

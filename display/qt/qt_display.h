@@ -6,7 +6,9 @@
 #include <memory>
 #include <unordered_map>
 
+#include "display/qt/held_keys.h"
 #include "display/qt/modal_loops.h"
+#include "display/qt/reader_arrival.h"
 #include "windowing/display.h"
 
 class DialogView;
@@ -46,6 +48,8 @@ public:
     std::size_t dialogCount() const { return m_views.size(); }
     // The font of multi-line edits: fixed pitch, the size of the interface font.
     const QFont& fixedFont() const { return m_fixedFont; }
+    // Keys that a screen reader holds back, which pointer input waits for.
+    HeldKeys& heldKeys() { return m_heldKeys; }
 
 private:
     DialogView* viewFor(HWND dialog) const;
@@ -56,6 +60,8 @@ private:
     QFont m_fixedFont;
     bool m_reportsFirstPaint = false;
     bool m_firstPaintSeen = false;
+    HeldKeys m_heldKeys;
+    ReaderArrival m_readerArrival;
     // Receives Qt's signals and queued calls for as long as the display lives.
     QObject m_context;
 };

@@ -4,12 +4,17 @@
 
 #include "display_test.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
 #include <QWidget>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,6 +64,37 @@ protected:
 
 private:
     QAccessible::UpdateHandler m_previous;
+};
+
+// Qt's bridge to a screen reader, as it treats keys while one listens: each
+// key the desktop delivers is held while the reader is asked about it and
+// sent on later, while clicks go straight through. The platform has read
+// each key before the bridge sees it.
+class HoldingBridge : public QObject {
+public:
+    HoldingBridge() { QCoreApplication::instance()->installEventFilter(this); }
+    ~HoldingBridge() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    // The reader's answers come: every held key is sent on at once, as the
+    // bridge does when the reader is slow to answer.
+    void release() {
+        for (auto& [target, key] : m_held) {
+            if (target) QCoreApplication::postEvent(target, key.release());
+        }
+        m_held.clear();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) return false;
+        unsigned char xcbKeyEvent = event->type() == QEvent::KeyPress ? 2 : 3;
+        QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &xcbKeyEvent, nullptr);
+        m_held.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_held;
 };
 
 constexpr const char* kNaturalFrequency = "said Natural Frequency: 10 rad/sec, 1.592 Hz. Static Deflection at 1 G: 98.1 mm, 3.86 in";
@@ -120,6 +156,36 @@ TEST_F(ScreenReaderOnScreen, ListsTellTheirItemUnderTheFocusAndEachCalculateIsSa
         translation.key(Qt::Key_Escape);
     });
     user.at(kMainCaption, [](ScreenWindow& main) { main.key(Qt::Key_Escape); });
+    user.play([] { EXPECT_EQ(runProgram(), 0); });
+}
+
+TEST_F(ScreenReaderOnScreen, KeysTheReaderHoldsBackGoWhereAndWhenTheyWereTyped) {
+    HoldingBridge bridge;
+    ScreenUser user(display());
+    // Typed ahead: the keys that open Translation and choose an analysis,
+    // sent on after Translation has opened.
+    user.at(kMainCaption, [&](ScreenWindow& main) {
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End, Qt::Key_Tab, Qt::Key_Down}) main.key(key);
+        bridge.release();
+    });
+    user.at("Translation", [&](ScreenWindow& translation) {
+        ASSERT_EQ(translation.widgetAs<QListWidget>(IDC_TRA_ANALYSIS)->currentRow(), 0);
+        // A click into the second input and one on Calculate, each before
+        // the keys typed ahead of it have come.
+        translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("10"));
+        translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
+        translation.click(IDOK);
+        bridge.release();
+        ASSERT_TRUE(processEventsUntil([&] { return translation.widget(IDC_TRA_RESULTS)->isVisible(); }));
+        EXPECT_EQ(translation.widgetAs<QLineEdit>(IDC_TRA_INPUT1)->text(), QStringLiteral("            10"));
+        EXPECT_EQ(translation.widgetAs<QLineEdit>(IDC_TRA_INPUT2)->text(), QStringLiteral("          1000"));
+        translation.key(Qt::Key_Escape);
+        bridge.release();
+    });
+    user.at(kMainCaption, [&](ScreenWindow& main) {
+        main.key(Qt::Key_Escape);
+        bridge.release();
+    });
     user.play([] { EXPECT_EQ(runProgram(), 0); });
 }
 
