@@ -1,7 +1,7 @@
 # The window-free tests, cross-built for Windows and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
 # numbers, the texts of the results, the unit factors, the web link's
-# stream reader, the caption search, and the class library's own reading of
+# stream reader, the controls' roles and naming plan, and the class library's own reading of
 # Windows: UTF-16 texts, control kinds, class ids. The tests of the window system,
 # the dialogs and the display need the Linux platform.
 
@@ -37,8 +37,8 @@ target_link_libraries(calculations_test PRIVATE resonix_calculations)
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 
-resonix_windows_test(caption_search_test portable/caption_search_test.cpp)
-target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
+resonix_windows_test(control_rules_test portable/caption_search_test.cpp portable/control_role_test.cpp portable/naming_plan_test.cpp)
+target_link_libraries(control_rules_test PRIVATE resonix_control_rules)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
   framework/win32/class_id_text_test.cpp)
