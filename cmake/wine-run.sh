@@ -8,7 +8,14 @@
 # for that output to close, each test would then last until its timeout.
 # So start them first, with their output elsewhere:
 #   wineserver -p; wine wineboot >/dev/null 2>&1; ctest ...; wineserver -k
+#
+# With --display first, a program that makes real windows gets a display of
+# its own (Xvfb) where there is none: Wine makes them only on a display.
 set -e
+if [ "${1:-}" = "--display" ]; then
+  shift
+  [ -n "${DISPLAY:-}" ] || exec xvfb-run -a "$0" "$@"
+fi
 if [ -z "${WINEPREFIX:-}" ]; then
   dir="$(cd "$(dirname "$1")" && pwd)"
   while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
