@@ -3,9 +3,10 @@
 #
 #   scripts/windows_check.sh [build-dir]      default build/windows
 #
-# Installs what is missing, cross-builds resonix.exe and the window-free
-# tests (scripts/windows_build.sh), checks that the exe needs only Windows'
-# own DLLs and stays under 1 MiB, runs the tests through Wine, drives the real
+# Installs what is missing, cross-builds resonix.exe and the Windows tests
+# (scripts/windows_build.sh), checks that the exe needs only Windows'
+# own DLLs and stays under 1 MiB, runs the tests through Wine (one of them
+# runs the real windows in-process, on the pass's display), drives the real
 # program from outside under Wine and Xvfb (tests/windows/), random inputs
 # among the rest, whose texts must be the Linux build's, saves a picture
 # of every window at 96 and 144 dots per inch and checks that each shows
@@ -54,7 +55,7 @@ suite_failed() {
 werror=OFF
 if [ "${CI:-}" = "true" ]; then werror=ON; fi
 
-step "build resonix.exe and the window-free tests"
+step "build resonix.exe and the Windows tests"
 RESONIX_WERROR="$werror" scripts/windows_build.sh "$build"
 exe="$build/resonix.exe"
 
@@ -93,8 +94,8 @@ trap wine_end EXIT
 wine_begin "$build/wine"
 winpath() { winepath -w "$1" 2>/dev/null; }
 
-step "run the window-free tests through Wine"
-ctest --test-dir "$build" --output-on-failure --timeout 120 || suite_failed "the window-free tests under Wine"
+step "run the Windows tests through Wine"
+ctest --test-dir "$build" --output-on-failure --timeout 120 || suite_failed "the Windows tests under Wine"
 
 step "run the GUI tests"
 wine_dpi 96

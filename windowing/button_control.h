@@ -11,5 +11,4 @@ public:
     DWORD buttonType() const { return style() & BS_TYPEMASK; }
     bool isPushButton() const override { return buttonType() == BS_PUSHBUTTON || buttonType() == BS_DEFPUSHBUTTON; }
     bool isDefaultPushButton() const override { return buttonType() == BS_DEFPUSHBUTTON; }
-    bool isGroupBox() const { return buttonType() == BS_GROUPBOX; }
 };

@@ -8,7 +8,6 @@ public:
     StaticControl(int id, std::string text, DWORD style, WORD imageId)
         : Window(ControlKind::Static, id, std::move(text), style), m_imageId(imageId) {}
 
-    bool isBitmap() const { return (style() & SS_TYPEMASK) == SS_BITMAP; }
     // Without SS_NOPREFIX an ampersand marks the next character as a mnemonic.
     bool showsPrefix() const { return !hasStyle(SS_NOPREFIX); }
     WORD imageId() const { return m_imageId; }

@@ -7,10 +7,9 @@
 
 class QWidget;
 
-// Names a dialog's window and its controls for screen readers. A control
-// that shows a text (a button, a group box, a label, a caption) is named by
-// it; an edit or a list is named by the caption above it or the group box
-// around it, as a sighted user reads the window.
+// Names a dialog's window by its title and its controls as the naming plan
+// says (naming_plan, which Windows applies too): this only gathers the
+// controls and sets what the plan gives them.
 class AccessibleNaming {
 public:
     // `controls` are the dialog's controls on screen, kept up to date by its view.

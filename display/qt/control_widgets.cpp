@@ -12,7 +12,7 @@
 #include "display/qt/link_widget.h"
 #include "display/qt/list_box_widget.h"
 #include "display/qt/pixel_pictures.h"
-#include "display/qt/shown_text.h"
+#include "portable/shown_text.h"
 #include "display/qt/text_field.h"
 #include "display/qt/window_text.h"
 #include "windowing/hosted_control.h"

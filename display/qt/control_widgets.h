@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QWidget>
 
-#include "display/qt/control_role.h"
+#include "portable/control_role.h"
+
+class Window;
 
 // Makes the widget that shows one control, placed at the control's rectangle
 // and styled after its window styles. The widgets take no decisions: which

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <functional>
 
-#include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
+#include "portable/control_role.h"
 #include "windowing/window_system.h"
 
 class DialogView;

@@ -123,7 +123,7 @@ bool DialogView::addNewControls() {
     for (HWND child : dialog->children()) {
         const Window* control = windows().find(child);
         if (!control || controlFor(child)) continue;
-        const ControlRole role = ::roleOf(*control);
+        const ControlRole role = ::roleOf(control->kind(), control->style());
         QWidget* widget = ControlWidgets::create(*control, role, m_surface, m_display.fixedFont());
         widget->setEnabled(control->enabled());
         // A control shows with its window; showing it on its own costs.

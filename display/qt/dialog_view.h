@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "display/qt/control_role.h"
 #include "display/qt/dialog_surface.h"
 #include "display/qt/shown_control.h"
+#include "portable/control_role.h"
 #include "windowing/display.h"
 
 class AccessibleNaming;

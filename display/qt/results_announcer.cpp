@@ -8,6 +8,7 @@
 
 #include "display/qt/announcement.h"
 #include "display/qt/window_text.h"
+#include "windowing/window.h"
 #include "windowing/window_system.h"
 
 ResultsAnnouncer::ResultsAnnouncer(QWidget* surface, const std::vector<ShownControl>& controls)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/qt/control_role.h"
+#include "portable/control_role.h"
 #include "portable/win_types.h"
 
 class QWidget;

@@ -7,46 +7,55 @@
 
 #include <oleacc.h>
 
-#include <optional>
 #include <vector>
 
 #include "framework/win32/control_kind.h"
-#include "portable/caption_search.h"
+#include "framework/win32/utf16.h"
+#include "portable/naming_plan.h"
 
 namespace accessible {
 
 namespace {
 
-// The accessibility property service, or null where there is none.
-IAccPropServices* services() {
-    static IAccPropServices* service = [] {
-        IAccPropServices* created = nullptr;
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                    reinterpret_cast<void**>(&created)))) {
-            return static_cast<IAccPropServices*>(nullptr);
+// Windows' accessibility property service; it does nothing where there is none.
+class SystemService final : public PropertyService {
+public:
+    void setText(HWND control, TextProperty property, const std::wstring& text) override {
+        if (IAccPropServices* service = services()) {
+            service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                    property == TextProperty::Name ? PROPID_ACC_NAME : PROPID_ACC_DESCRIPTION, text.c_str());
         }
-        return created;
-    }();
-    return service;
-}
+    }
 
-using control_kind::isButton;
-using control_kind::isEdit;
-using control_kind::isStatic;
-using control_kind::style;
+    void setRole(HWND control, LONG role) override {
+        if (IAccPropServices* service = services()) {
+            VARIANT value{};
+            value.vt = VT_I4;
+            value.lVal = role;
+            service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, value);
+        }
+    }
 
-bool isInput(HWND window) { return isEdit(window) && !(style(window) & (ES_READONLY | ES_MULTILINE)); }
+private:
+    static IAccPropServices* services() {
+        static IAccPropServices* service = [] {
+            IAccPropServices* created = nullptr;
+            CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+            if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                        reinterpret_cast<void**>(&created)))) {
+                return static_cast<IAccPropServices*>(nullptr);
+            }
+            return created;
+        }();
+        return service;
+    }
+};
 
-// A caption: a single-line read-only edit or static text (not a picture).
-bool isCaption(HWND window) {
-    if (isEdit(window)) return (style(window) & ES_READONLY) && !(style(window) & ES_MULTILINE);
-    return isStatic(window) && (style(window) & SS_TYPEMASK) != SS_BITMAP;
-}
+PropertyService* standIn = nullptr;
 
-caption_search::Control::Kind kindOf(HWND window) {
-    if (isButton(window) && (style(window) & BS_TYPEMASK) == BS_GROUPBOX) return caption_search::Control::Kind::GroupBox;
-    return isCaption(window) ? caption_search::Control::Kind::Caption : caption_search::Control::Kind::Other;
+PropertyService& service() {
+    static SystemService system;
+    return standIn ? *standIn : system;
 }
 
 RECT rectIn(HWND dialog, HWND control) {
@@ -58,36 +67,29 @@ RECT rectIn(HWND dialog, HWND control) {
 
 }  // namespace
 
-void nameInputsByCaptions(HWND dialog) {
-    IAccPropServices* service = services();
-    if (!service) return;
+void usePropertyService(PropertyService* service) { standIn = service; }
+
+void nameControls(HWND dialog) {
     std::vector<HWND> children;
-    std::vector<caption_search::Control> placed;
+    std::vector<naming_plan::Control> controls;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
-        placed.push_back({rectIn(dialog, child), kindOf(child)});
+        controls.push_back({rectIn(dialog, child), control_kind::roleOf(child), static_cast<DWORD>(control_kind::style(child)),
+                            toUtf8(control_kind::text(child))});
     }
-    for (std::size_t input = 0; input < children.size(); ++input) {
-        if (!isInput(children[input])) continue;
-        if (const std::optional<std::size_t> caption = caption_search::captionAbove(placed, input)) {
-            service->SetHwndPropStr(children[input], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                    control_kind::text(children[*caption]).c_str());
-        }
+    const std::vector<naming_plan::Naming> namings = naming_plan::plan(controls);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        service().setText(children[i], TextProperty::Name, toUtf16(namings[i].name));
+        service().setText(children[i], TextProperty::Description, toUtf16(namings[i].description));
     }
 }
 
 void textChanged(HWND window) {
-    if (isCaption(window)) nameInputsByCaptions(GetParent(window));
+    if ((control_kind::style(window) & WS_CHILD) && naming_plan::textCanName(control_kind::roleOf(window))) {
+        nameControls(GetParent(window));
+    }
 }
 
-void exposeAsLink(HWND control, const std::wstring& name) {
-    IAccPropServices* service = services();
-    if (!service) return;
-    VARIANT role{};
-    role.vt = VT_I4;
-    role.lVal = ROLE_SYSTEM_LINK;
-    service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
-    service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
-}
+void exposeAsLink(HWND control) { service().setRole(control, ROLE_SYSTEM_LINK); }
 
 }  // namespace accessible

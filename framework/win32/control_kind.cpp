@@ -2,25 +2,19 @@
 
 namespace control_kind {
 
-namespace {
-
-// Class names are matched as Windows matches them, whatever their case:
-// GetClassName gives "Edit" for a control made as "EDIT".
-bool hasClass(HWND window, const wchar_t* name) {
-    wchar_t found[32] = {};
-    GetClassNameW(window, found, 32);
-    return _wcsicmp(found, name) == 0;
+ControlKind kindOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return kindOfClass(name);
 }
 
-}  // namespace
+ControlRole roleOf(HWND window) { return ::roleOf(kindOf(window), static_cast<DWORD>(style(window))); }
 
-bool isButton(HWND window) { return hasClass(window, L"BUTTON"); }
+bool isEdit(HWND window) { return kindOf(window) == ControlKind::Edit; }
 
-bool isEdit(HWND window) { return hasClass(window, L"EDIT"); }
+bool isStatic(HWND window) { return kindOf(window) == ControlKind::Static; }
 
-bool isStatic(HWND window) { return hasClass(window, L"STATIC"); }
-
-bool isListBox(HWND window) { return hasClass(window, L"LISTBOX"); }
+bool isListBox(HWND window) { return kindOf(window) == ControlKind::ListBox; }
 
 LONG style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "portable/control_role.h"
 #include "portable/win32_types.h"
 
 #include <string>
 
-// What kind of standard control a window is, read from its class and style,
-// and the text it holds.
+// What kind of control a window is: its class and style, read from the
+// window and handed to the portable decision (portable/control_role), and
+// the text it holds.
 namespace control_kind {
 
-bool isButton(HWND window);
+ControlKind kindOf(HWND window);
+ControlRole roleOf(HWND window);
 bool isEdit(HWND window);
 bool isStatic(HWND window);
 bool isListBox(HWND window);

@@ -111,7 +111,7 @@ bool prepareControls(HWND dialog, ModalRun& run) {
         if (control_kind::isListBox(control)) list_item_tips::Attach(control);
         control = GetWindow(control, GW_HWNDNEXT);
     }
-    accessible::nameInputsByCaptions(dialog);
+    accessible::nameControls(dialog);
     return true;
 }
 

@@ -84,7 +84,7 @@ bool load(HWND window, std::span<const BYTE> stream) {
     const std::wstring caption = toUtf16(state->description.text);
     SetWindowTextW(window, caption.c_str());
     fitFont(window, *state);
-    if (state->description.shows == HostedDescription::Shows::Link) accessible::exposeAsLink(window, caption);
+    if (state->description.shows == HostedDescription::Shows::Link) accessible::exposeAsLink(window);
     InvalidateRect(window, nullptr, TRUE);
     return true;
 }

@@ -1,9 +1,14 @@
 #pragma once
 
-#include "windowing/window.h"
+#include <string_view>
 
-// What a control is on screen, read from its kind and styles: the display
-// picks a widget and an input behaviour per role.
+#include "portable/dialog_template.h"
+#include "portable/win_types.h"
+
+// What a control is, to a display and to a screen reader, read from its
+// window class and style alone: the Linux display picks a widget and an input
+// behaviour per role, and every platform names controls by role
+// (naming_plan).
 enum class ControlRole {
     PushButton,    // a push button, default or not
     GroupBox,      // a frame with a caption; takes no input
@@ -17,7 +22,12 @@ enum class ControlRole {
     Hosted,        // a control of an outside class
 };
 
-ControlRole roleOf(const Window& control);
+// The window class named `className`, matched as Windows matches class names,
+// whatever their case (GetClassName gives "Edit" for a control made as
+// "EDIT"); any class but the standard four is a control of an outside class.
+ControlKind kindOfClass(std::wstring_view className);
+
+ControlRole roleOf(ControlKind kind, DWORD style);
 
 // Labels and caption edits name the controls below them.
 bool isCaption(ControlRole role);

@@ -1,4 +1,4 @@
-#include "display/qt/shown_text.h"
+#include "portable/shown_text.h"
 
 std::string withoutMnemonics(const std::string& text) {
     std::string plain;
