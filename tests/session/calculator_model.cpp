@@ -38,7 +38,7 @@ rotation::KeptQuantities rotationKept;
 
 const CalculatorModel& translationModel() {
     static const CalculatorModel model{
-        "Translation", IDC_TRA_ANALYSIS, IDC_TRA_ANALYSIS_GROUP, IDC_TRA_INPUT1, IDC_TRA_INPUT2, IDC_TRA_UNITS1,
+        "Translation", IDC_TRA_ANALYSIS, IDC_TRA_ANALYSIS_GROUP, 0, IDC_TRA_INPUT1, IDC_TRA_INPUT2, IDC_TRA_UNITS1,
         IDC_TRA_UNITS2, IDC_TRA_INPUT1_LABEL, IDC_TRA_INPUT2_LABEL, IDC_TRA_INPUT_GROUP, IDC_TRA_RESULTS,
         IDC_TRA_RESULTS_TITLE, IDC_TRA_RESULTS_GROUP, IDC_TRA_DEFLECTION, IDC_TRA_DEFLECTION_LABEL, " ", true,
         {"natural frequency", "stiffness", "mass"},
@@ -54,7 +54,7 @@ const CalculatorModel& translationModel() {
 
 const CalculatorModel& rotationModel() {
     static const CalculatorModel model{
-        "Rotation", IDC_ROT_ANALYSIS, IDC_ROT_ANALYSIS_GROUP, IDC_ROT_INPUT1, IDC_ROT_INPUT2, IDC_ROT_UNITS1,
+        "Rotation", IDC_ROT_ANALYSIS, IDC_ROT_ANALYSIS_GROUP, IDC_ROT_CALC_LABEL, IDC_ROT_INPUT1, IDC_ROT_INPUT2, IDC_ROT_UNITS1,
         IDC_ROT_UNITS2, IDC_ROT_INPUT1_LABEL, IDC_ROT_INPUT2_LABEL, IDC_ROT_INPUT_GROUP, IDC_ROT_RESULTS,
         IDC_ROT_RESULTS_TITLE, IDC_ROT_RESULTS_GROUP, 0, 0, "", false,
         {"natural frequency", "torsional stiffness", "polar moment of inertia"},
