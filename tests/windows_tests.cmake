@@ -41,5 +41,5 @@ resonix_windows_test(caption_search_test portable/caption_search_test.cpp)
 target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
-  framework/win32/class_id_text_test.cpp)
+  framework/class_id_text_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)
