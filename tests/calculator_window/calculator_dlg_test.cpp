@@ -6,6 +6,7 @@
 
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ const Calculator kTranslation{session::translationModel, [] { return std::unique
 const Calculator kRotation{session::rotationModel, [] { return std::unique_ptr<CDialog>(new CRotationDlg); },
                            worked_examples::kRotation, "inertia input error", "Natural Frequency ",
                            "         1e+05 N m/rad \r\n"};
+
+// What a test's name and output call the calculator it runs for.
+void PrintTo(const Calculator* calculator, std::ostream* out) { *out << calculator->model().caption; }
 
 // Which parts of a window show: Calculate with the input area, the results
 // area, and Translation's static deflection.
@@ -418,8 +422,6 @@ TEST_P(CalculatorDlgTest, TheLastSystemOutlivesTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothCalculators, CalculatorDlgTest, ::testing::Values(&kTranslation, &kRotation),
-                         [](const ::testing::TestParamInfo<const Calculator*>& info) {
-                             return std::string(info.param->model().caption);
-                         });
+                         [](const auto& info) { return std::string(info.param->model().caption); });
 
 }  // namespace
