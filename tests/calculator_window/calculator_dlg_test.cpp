@@ -42,12 +42,12 @@ struct Calculator {
     const char* stiffnessLine;
 };
 
-const Calculator kTranslation{session::translationModel, [] { return std::unique_ptr<CDialog>(new CTranslationDlg); },
-                              worked_examples::kTranslation, "mass input error", "Natural Frequency",
-                              "         1e+05 N/m \r\n"};
-const Calculator kRotation{session::rotationModel, [] { return std::unique_ptr<CDialog>(new CRotationDlg); },
-                           worked_examples::kRotation, "inertia input error", "Natural Frequency ",
-                           "         1e+05 N m/rad \r\n"};
+const Calculator kTranslationWindow{session::translationModel,
+                                    []() -> std::unique_ptr<CDialog> { return std::make_unique<CTranslationDlg>(); },
+                                    kTranslation, "mass input error", "Natural Frequency", "         1e+05 N/m \r\n"};
+const Calculator kRotationWindow{session::rotationModel,
+                                 []() -> std::unique_ptr<CDialog> { return std::make_unique<CRotationDlg>(); },
+                                 kRotation, "inertia input error", "Natural Frequency ", "         1e+05 N m/rad \r\n"};
 
 // What a test's name and output call the calculator it runs for.
 void PrintTo(const Calculator* calculator, std::ostream* out) { *out << calculator->model().caption; }
@@ -421,7 +421,7 @@ TEST_P(CalculatorDlgTest, TheLastSystemOutlivesTheWindow) {
     run();
 }
 
-INSTANTIATE_TEST_SUITE_P(BothCalculators, CalculatorDlgTest, ::testing::Values(&kTranslation, &kRotation),
+INSTANTIATE_TEST_SUITE_P(BothCalculators, CalculatorDlgTest, ::testing::Values(&kTranslationWindow, &kRotationWindow),
                          [](const auto& info) { return std::string(info.param->model().caption); });
 
 }  // namespace
