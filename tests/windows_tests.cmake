@@ -49,7 +49,7 @@ resonix_windows_test(control_rules_test portable/caption_search_test.cpp portabl
 target_link_libraries(control_rules_test PRIVATE resonix_control_rules)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
-  framework/win32/class_id_text_test.cpp)
+  framework/class_id_text_test.cpp)
 target_link_libraries(framework_test PRIVATE resonix_framework)
 
 resonix_windows_test(accessible_names_test DISPLAY framework/win32/accessible_names_test.cpp)

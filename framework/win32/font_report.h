@@ -4,8 +4,9 @@
 
 // For the GUI tests, which see the program from outside, where Windows tells
 // nothing about fonts: with RESONIX_FONT_REPORT_FILE naming a file, a dialog
-// that is sent the message registered as kFontReportMessage writes there, for
-// each of its controls, the font its text is drawn in and the room it has.
+// that is sent the message registered as kFontReportMessage (test_probes.h
+// answers it) writes there, for each of its controls, the font its text is
+// drawn in and the room it has.
 namespace font_report {
 
 inline constexpr char kFileVariable[] = "RESONIX_FONT_REPORT_FILE";

@@ -1,7 +1,7 @@
 // The class library's seam over Windows: dialogs from the templates the
 // program carries as data, texts in UTF-16, hosted controls as window
-// classes of the program's own, tips over cut list items, and the
-// first-paint and font reports.
+// classes of the program's own, and tips over cut list items. The reports
+// that outside checks ask for are not here but in test_probes.*.
 
 #include "framework/platform.h"
 
@@ -21,13 +21,11 @@
 #include "framework/win32/control_classes.h"
 #include "framework/win32/dialog_template_builder.h"
 #include "framework/win32/fitted_text.h"
-#include "framework/win32/font_report.h"
 #include "framework/win32/list_item_tips.h"
 #include "framework/win32/pixel_bitmap.h"
 #include "framework/win32/resource_data.h"
 #include "framework/win32/utf16.h"
 #include "portable/dialog_init.h"
-#include "portable/first_paint_report.h"
 
 namespace {
 
@@ -39,11 +37,6 @@ std::map<std::string, std::wstring>& hostedClasses() {
     static std::map<std::string, std::wstring> classes;
     return classes;
 }
-
-// Posted at the first paint when the report is wanted: by the time it
-// arrives, the window has painted.
-constexpr UINT kFirstPaintDone = WM_APP + 0x100;
-bool firstPaintSeen = false;
 
 // One modal run, and what was made for it.
 struct ModalRun {
@@ -135,17 +128,6 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
     auto* run = reinterpret_cast<ModalRun*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!run) return FALSE;
-    if (message == WM_PAINT && !firstPaintSeen && FirstPaintReport::wanted()) {
-        firstPaintSeen = true;
-        PostMessageW(dialog, kFirstPaintDone, 0, 0);
-    } else if (message == kFirstPaintDone) {
-        FirstPaintReport::print();
-        std::exit(0);
-    } else if (message != 0 && message == font_report::message()) {
-        font_report::write(dialog);
-        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    }
     const std::optional<LRESULT> result = run->procedure(dialog, message, wParam, lParam);
     if (!result) return FALSE;
     if (returnsDirectly(message)) return static_cast<INT_PTR>(*result);

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "calculator/unit_position.h"
-#include "rotation/rotation_examples.h"
+#include "calculator/worked_examples.h"
 #include "rotation/rotation_units.h"
 
 namespace rotation {
 namespace {
 
-using namespace rotation_examples;
+using namespace worked_examples;
 
 constexpr const char* kKgM2 = "kg m^2 (N m sec^2)";
 
@@ -28,7 +28,7 @@ TEST(RotationCalc, WorkedExamples) {
     // The quantity each analysis solves for.
     constexpr double KeptQuantities::*kComputed[] = {&KeptQuantities::rot_omega, &KeptQuantities::rot_stiffness,
                                                      &KeptQuantities::rot_inertia};
-    for (const Example& example : kExamples) {
+    for (const Example& example : kRotation) {
         SCOPED_TRACE(example.name);
         KeptQuantities kept;
         const CalcResult result = calculate(
@@ -60,13 +60,13 @@ TEST(RotationCalc, InputErrors) {
         {"zero inertia", kNaturalFrequency, "0", "100", "inertia input error", {3.0, 0.0, 100.0}},
         {"negative inertia", kNaturalFrequency, "-1", "100", "inertia input error", {3.0, -1.0, 100.0}},
         {"blank inertia", kNaturalFrequency, " ", "100", "inertia input error", {3.0, 0.0, 100.0}},
-        {"inertia at the limit, stiffness", kTorsionalStiffness, "10", "1e-50", "inertia input error",
+        {"inertia at the limit, stiffness", kStiffness, "10", "1e-50", "inertia input error",
          {10.0, 1e-50, 18.0}},
-        {"zero inertia, stiffness", kTorsionalStiffness, "10", "0", "inertia input error", {10.0, 0.0, 18.0}},
-        {"negative inertia, stiffness", kTorsionalStiffness, "10", "-4", "inertia input error", {10.0, -4.0, 18.0}},
-        {"blank inertia, stiffness", kTorsionalStiffness, "10", "", "inertia input error", {10.0, 0.0, 18.0}},
-        {"zero frequency", kPolarMoment, "0", "100", "frequency input error", {0.0, 2.0, 100.0}},
-        {"negative frequency", kPolarMoment, "-5", "100", "frequency input error", {-5.0, 2.0, 100.0}},
+        {"zero inertia, stiffness", kStiffness, "10", "0", "inertia input error", {10.0, 0.0, 18.0}},
+        {"negative inertia, stiffness", kStiffness, "10", "-4", "inertia input error", {10.0, -4.0, 18.0}},
+        {"blank inertia, stiffness", kStiffness, "10", "", "inertia input error", {10.0, 0.0, 18.0}},
+        {"zero frequency", kMass, "0", "100", "frequency input error", {0.0, 2.0, 100.0}},
+        {"negative frequency", kMass, "-5", "100", "frequency input error", {-5.0, 2.0, 100.0}},
     };
     // Each analysis's inputs in SI units.
     const char* const siUnits[][2] = {{kKgM2, "N m/rad"}, {"rad/sec", kKgM2}, {"rad/sec", "N m/rad"}};
@@ -101,8 +101,8 @@ TEST(RotationCalc, OddSystemsAreStillCalculated) {
     EXPECT_EQ(nans, 3U) << negativeStiffness.results;
 
     // A frequency of either sign squares to the same stiffness.
-    const CalcResult minusFive = calculate({kTorsionalStiffness, "-5", "1", unit("Hz"), unit(kKgM2)}, kept);
-    const CalcResult plusFive = calculate({kTorsionalStiffness, "5", "1", unit("Hz"), unit(kKgM2)}, kept);
+    const CalcResult minusFive = calculate({kStiffness, "-5", "1", unit("Hz"), unit(kKgM2)}, kept);
+    const CalcResult plusFive = calculate({kStiffness, "5", "1", unit("Hz"), unit(kKgM2)}, kept);
     EXPECT_EQ(minusFive.results, plusFive.results);
     EXPECT_EQ(minusFive.echo1, "            -5");
 }
@@ -120,7 +120,7 @@ TEST(RotationCalc, NoAnalysisShowsTheEchoOfInput2AndKeepsTheSystem) {
 
 TEST(RotationCalc, UnitOutsideTheListKeepsTheEarlierQuantity) {
     KeptQuantities kept = kEarlier;  // J = 2 kg m^2
-    const CalcResult result = calculate({kTorsionalStiffness, "3", "999", unit("rad/sec"), -1}, kept);
+    const CalcResult result = calculate({kStiffness, "3", "999", unit("rad/sec"), -1}, kept);
     EXPECT_EQ(kept.rot_inertia, 2.0);
     EXPECT_EQ(kept.rot_stiffness, 18.0);
     EXPECT_EQ(result.title, "Torsional Stiffness ");

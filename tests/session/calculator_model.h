@@ -35,6 +35,7 @@ struct Answer {
 struct CalculatorModel {
     const char* caption;
     int analysisList, analysisGroup;
+    int analysisLabel;  // 0: none
     int input1, input2, units1, units2, caption1, caption2, inputGroup;
     int results, title, resultsGroup;
     int deflection, deflectionLabel;  // 0: none

@@ -248,6 +248,7 @@ std::string SessionModel::calculatorDifference(const UserAtWindow& w) const {
     const std::vector<std::string> differences = {
         compare("the analysis group", w.visible(m.analysisGroup), true),
         compare("the analysis list", w.visible(m.analysisList), true),
+        m.analysisLabel ? compare("the analysis caption", w.visible(m.analysisLabel), true) : std::string(),
         compare("Return", w.visible(IDCANCEL), true),
         compare("the analyses", w.items(m.analysisList), analyses),
         compare("the analysis", w.selection(m.analysisList), c.analysis),

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "calculator/unit_position.h"
-#include "translation/translation_examples.h"
+#include "calculator/worked_examples.h"
 #include "translation/translation_units.h"
 
 namespace translation {
 namespace {
 
-using namespace translation_examples;
+using namespace worked_examples;
 
 // A unit's list position, from the text its list shows.
 int unit(const char* name) { return unitPosition({kMassUnits, kStiffnessUnits, kFrequencyUnits}, name); }
@@ -25,7 +25,7 @@ TEST(TranslationCalc, WorkedExamples) {
     // The quantity each analysis solves for.
     constexpr double KeptQuantities::*kComputed[] = {&KeptQuantities::tra_omega, &KeptQuantities::tra_stiffness,
                                                      &KeptQuantities::tra_mass};
-    for (const Example& example : kExamples) {
+    for (const Example& example : kTranslation) {
         SCOPED_TRACE(example.name);
         KeptQuantities kept;
         const CalcResult result = calculate(
@@ -178,7 +178,7 @@ TEST(TranslationCalc, ReadsTheLeadingNumberOfTheText) {
     const CalcResult result = calculate({kNaturalFrequency, "  10 kg", "1000 N/m", unit("kg"), unit("N/m")}, kept);
     EXPECT_EQ(result.echo1, "            10");
     EXPECT_EQ(result.echo2, "          1000");
-    EXPECT_EQ(result.results, kExamples[0].results);
+    EXPECT_EQ(result.results, kTranslation[0].results);
 
     const CalcResult words = calculate({kMass, "ten", "stiff", unit("rad/sec"), unit("N/m")}, kept);
     EXPECT_EQ(words.echo1, "             0");

@@ -1,8 +1,9 @@
-// The picture that software centres show of resonix: the main window with a
-// calculator in front of it just after a Calculate, each in a plain frame with
-// its caption and icon. Written to <build>/screenshots/store.png; the copy in
-// docs/screenshots/main-and-translation.png, which the installed metainfo
-// points at, is refreshed from it by hand when the windows change.
+// Not a test: the program that makes the picture software centres show of
+// resonix, the main window with a calculator in front of it just after a
+// Calculate, each in a plain frame with its caption and icon. The screen user
+// of the display tests plays it. scripts/store_picture.sh runs it and puts the
+// picture, <build>/screenshots/store.png, where the metainfo points at it:
+// docs/screenshots/main-and-translation.png.
 
 #include "display_test.h"
 
