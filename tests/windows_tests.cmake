@@ -1,9 +1,9 @@
 # The window-free tests, cross-built for Windows and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
-# numbers, the texts of the results, the unit factors, the web link's
-# stream reader, the caption search, and the class library's own reading of
-# Windows: UTF-16 texts, control kinds, class ids. The tests of the window system,
-# the dialogs and the display need the Linux platform.
+# numbers, the texts of the results, the unit factors, the web link's stream
+# reader, the caption search, the text-fitting rule, and the class library's
+# own reading of Windows: UTF-16 texts, control kinds, class ids. The tests of
+# the window system, the dialogs and the display need the Linux platform.
 
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -39,6 +39,9 @@ target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 
 resonix_windows_test(caption_search_test portable/caption_search_test.cpp)
 target_link_libraries(caption_search_test PRIVATE resonix_caption_search)
+
+resonix_windows_test(text_fitting_test portable/text_fitting_test.cpp)
+target_link_libraries(text_fitting_test PRIVATE resonix_text_fitting)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
   framework/win32/class_id_text_test.cpp)
