@@ -4,6 +4,7 @@
 #include <QTextDocument>
 
 #include "display/qt/fitting_font.h"
+#include "display/qt/frame_ring.h"
 #include "portable/text_fitting.h"
 
 TextField::TextField(bool readOnly, const QFont& normalFont, QWidget* parent) : QPlainTextEdit(parent), m_normalFont(normalFont) {
@@ -35,6 +36,12 @@ QString TextField::windowText() const {
 void TextField::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     fitLines();
+}
+
+bool TextField::event(QEvent* event) {
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint) paintFrameRing(*this, [this](QPainter& painter) { drawFrame(&painter); });
+    return handled;
 }
 
 void TextField::fitLines() {

@@ -17,6 +17,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Paints the frame whole at a fractional scale too (frame_ring.h).
+    bool event(QEvent* event) override;
 
 private:
     void fitLines();
