@@ -1,8 +1,10 @@
 // The picture that software centres show of resonix: the main window with a
 // calculator in front of it just after a Calculate, each in a plain frame with
-// its caption and icon. Written to <build>/screenshots/store.png; the copy in
-// docs/screenshots/main-and-translation.png, which the installed metainfo
-// points at, is refreshed from it by hand when the windows change.
+// its caption and icon. Written to <build>/screenshots/store.png, and at
+// another scale (QT_SCALE_FACTOR) to store-<scale>x.png; the copies in
+// docs/screenshots (main-and-translation.png, which the installed metainfo
+// points at, and main-and-translation-150.png) are refreshed from them by
+// hand when the windows change.
 
 #include "display_test.h"
 
@@ -84,7 +86,8 @@ TEST_F(StoreScreenshot, MainWindowAndACalculatedTranslation) {
 
         const QDir folder(QStringLiteral(RESONIX_SCREENSHOT_DIR));
         ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-        EXPECT_TRUE(shot.save(folder.filePath(QStringLiteral("store.png"))));
+        const QString name = shot.devicePixelRatio() == 1 ? QStringLiteral("store") : QStringLiteral("store-%1x").arg(shot.devicePixelRatio());
+        EXPECT_TRUE(shot.save(folder.filePath(name + QStringLiteral(".png"))));
         translation.key(Qt::Key_Escape);
     });
     user.at(kMain, [](ScreenWindow& window) { window.key(Qt::Key_Escape); });
