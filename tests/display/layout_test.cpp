@@ -78,7 +78,11 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
         translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("1"));
         translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1.2006e-7"));
         translation.key(Qt::Key_Return);
-        ASSERT_TRUE(translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS)->toPlainText().contains(QStringLiteral("0.0003465 rad/sec")));
+        const auto* results = translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS);
+        ASSERT_TRUE(results->toPlainText().contains(QStringLiteral("0.0003465 rad/sec")));
+        // They fit in their normal size once past the blanks they start with.
+        EXPECT_EQ(results->font(), display().fixedFont());
+        EXPECT_GT(results->horizontalScrollBar()->value(), 0);
         expectLaidOutAsTheTemplate(translation);
         keepScreenshot(translation, QStringLiteral("translation"));
         translation.key(Qt::Key_Escape);
