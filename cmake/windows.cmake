@@ -21,7 +21,7 @@ add_library(resonix_framework STATIC ${RESONIX_FRAMEWORK_SOURCES}
   framework/win32/platform_win32.cpp
   framework/win32/test_probes.cpp
   framework/win32/utf16.cpp)
-target_link_libraries(resonix_framework PUBLIC resonix_numbers resonix_resource_data resonix_first_paint resonix_control_rules user32 gdi32 comctl32 shell32 ole32)
+target_link_libraries(resonix_framework PUBLIC resonix_numbers resonix_resource_data resonix_first_paint resonix_control_rules resonix_text_fitting user32 gdi32 comctl32 shell32 ole32)
 
 # resonix.exe: a GUI program with its manifest, icon and version resource,
 # everything but the system DLLs linked in, stripped.

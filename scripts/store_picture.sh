@@ -2,7 +2,9 @@
 # Makes the picture that software centres show of resonix, the main window
 # with a calculated Translation in front of it, on Qt's offscreen platform,
 # into docs/screenshots/main-and-translation.png, and gives the metainfo its
-# size. Run it when the windows change; scripts/package_check.sh checks that
+# size; and the same at 150%, which the README shows, into
+# docs/screenshots/main-and-translation-150.png. Run it when the windows
+# change; scripts/package_check.sh checks that
 # the two agree.
 #
 #   scripts/store_picture.sh [build-dir]      default build/test
@@ -13,8 +15,10 @@ build="${1:-build/test}"
 scripts/setup.sh
 cmake -S . -B "$build" >/dev/null
 cmake --build "$build" --target store_picture -j"$(nproc)"
-rm -f "$build/screenshots/store.png"
+rm -f "$build/screenshots/store.png" "$build/screenshots/store-1.5x.png"
 QT_QPA_PLATFORM=offscreen "$build/tests/display/store_picture" >/dev/null
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 "$build/tests/display/store_picture" >/dev/null
+cp "$build/screenshots/store-1.5x.png" docs/screenshots/main-and-translation-150.png
 shot=docs/screenshots/main-and-translation.png
 cp "$build/screenshots/store.png" "$shot"
 size="$(file "$shot" | grep -oE '[0-9]+ x [0-9]+')"

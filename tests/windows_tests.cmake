@@ -1,11 +1,11 @@
 # The Windows tests, cross-built and run through Wine
 # (CMAKE_CROSSCOMPILING_EMULATOR): the calculations, reading and printing
 # numbers, the texts of the results, the unit factors, the web link's stream
-# reader, the controls' roles and naming plan, and the class library's own
-# reading of Windows: UTF-16 texts, control kinds, class ids; all of them
-# window-free but one, which runs the real windows in-process on a display
-# and records what the program tells a screen reader. The tests of the window
-# system and the display need the Linux platform.
+# reader, the controls' roles and naming plan, the text-fitting rule, and the
+# class library's own reading of Windows: UTF-16 texts, control kinds, class
+# ids; all of them window-free but one, which runs the real windows in-process
+# on a display and records what the program tells a screen reader. The tests
+# of the window system and the display need the Linux platform.
 
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -47,6 +47,9 @@ target_link_libraries(link_properties_test PRIVATE resonix_weblink)
 
 resonix_windows_test(control_rules_test portable/caption_search_test.cpp portable/control_role_test.cpp portable/naming_plan_test.cpp)
 target_link_libraries(control_rules_test PRIVATE resonix_control_rules)
+
+resonix_windows_test(text_fitting_test portable/text_fitting_test.cpp)
+target_link_libraries(text_fitting_test PRIVATE resonix_text_fitting)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
   framework/class_id_text_test.cpp)

@@ -82,8 +82,7 @@ QWidget* makeLineEdit(const Window& control, bool readOnly, QWidget* parent) {
 }
 
 QWidget* makeTextField(const Window& control, bool readOnly, const QFont& fixedFont, QWidget* parent) {
-    auto* field = new TextField(readOnly, parent);
-    field->setFont(fixedFont);
+    auto* field = new TextField(readOnly, fixedFont, parent);
     field->setFrameShape(control.hasStyle(WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
     field->setVerticalScrollBarPolicy(control.hasStyle(WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     field->setHorizontalScrollBarPolicy(control.hasStyle(WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

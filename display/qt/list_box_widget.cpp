@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 
+#include "display/qt/frame_ring.h"
+
 void ListBoxWidget::showSelection(int row) {
     const int before = selectedRow();
     const QSignalBlocker blocker(this);
@@ -13,6 +15,12 @@ void ListBoxWidget::showSelection(int row) {
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(row));
     if (row != before && hasFocus()) reportSelectedItem();
+}
+
+bool ListBoxWidget::event(QEvent* event) {
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint) paintFrameRing(*this, [this](QPainter& painter) { drawFrame(&painter); });
+    return handled;
 }
 
 void ListBoxWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

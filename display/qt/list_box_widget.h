@@ -18,6 +18,8 @@ public:
     void showSelection(int row);
 
 protected:
+    // Paints the frame whole at a fractional scale too (frame_ring.h).
+    bool event(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
 

@@ -65,51 +65,73 @@ std::vector<std::wstring_view> linesOf(const std::wstring& text) {
     return lines;
 }
 
-// The blanks that every line with something on it starts with.
-std::size_t commonIndent(const std::vector<std::wstring_view>& lines) {
-    std::size_t indent = std::wstring_view::npos;
-    for (const std::wstring_view line : lines) {
-        const std::size_t blanks = line.find_first_not_of(L' ');
-        if (blanks != std::wstring_view::npos) indent = std::min(indent, blanks);
-    }
-    return indent == std::wstring_view::npos ? 0 : indent;
-}
-
 int widthOf(HDC context, std::wstring_view text) {
     SIZE size{};
     GetTextExtentPoint32W(context, text.data(), static_cast<int>(text.size()), &size);
     return static_cast<int>(size.cx);
 }
 
-// How wide the widest line is in `font`, whole and without its first
-// `indent` characters, and how wide a blank is.
-struct Widths {
-    int whole = 0;
-    int shown = 0;
-    int blank = 0;
-};
-
-Widths measure(HWND control, HFONT font, const std::vector<std::wstring_view>& lines, std::size_t indent) {
-    HDC context = GetDC(control);
-    HGDIOBJ old = SelectObject(context, font);
-    Widths widths;
-    for (const std::wstring_view line : lines) {
-        widths.whole = std::max(widths.whole, widthOf(context, line));
-        widths.shown = std::max(widths.shown, widthOf(context, line.substr(std::min(indent, line.size()))));
-    }
-    widths.blank = widthOf(context, L" ");
-    SelectObject(context, old);
-    ReleaseDC(control, context);
-    return widths;
-}
-
 // The width the text has: an edit's formatting rectangle, a label's client area.
-int room(HWND control) {
+int textRoom(HWND control) {
     RECT rect{};
     if (isEdit(control)) SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
     else GetClientRect(control, &rect);
     return rect.right - rect.left;
 }
+
+// A control's lines in the sizes the fitting rule may choose: the normal
+// font a pixel shorter each step, down to the smallest share of its height;
+// for a results field then, at the smallest height, glyphs a pixel narrower
+// each step, from as wide as its room has for its longest line: the
+// fixed-pitch fonts are wider than the dialog font its field is sized for,
+// and narrower glyphs keep its columns lined up.
+class ControlMeasures : public text_fitting::Measures {
+public:
+    ControlMeasures(HWND control, const std::vector<std::wstring_view>& lines, std::size_t indent)
+        : m_control(control), m_lines(lines), m_normal(normalFont(control)),
+          m_heights(text_fitting::sizeSteps(std::abs(m_normal.lfHeight), 1, kSmallestOneLineShare)) {
+        std::size_t characters = 0;
+        for (const std::wstring_view line : lines) characters = std::max(characters, line.size() - std::min(indent, line.size()));
+        if (!isResultsField(control) || characters == 0) return;
+        // Measured in the smallest height, as its margins follow its font.
+        useFont(control, fontAt(m_heights - 1));
+        m_widest = std::max<LONG>(1, textRoom(control) / static_cast<LONG>(characters));
+    }
+
+    int steps() const { return m_heights + static_cast<int>(m_widest - 1); }
+
+    HFONT fontAt(int step) const {
+        LOGFONTW font = m_normal;
+        const LONG sign = font.lfHeight < 0 ? -1 : 1;
+        font.lfHeight = sign * (std::abs(font.lfHeight) - std::min(step, m_heights - 1));
+        if (step >= m_heights) font.lfWidth = m_widest - (step - m_heights);
+        return fontOf(font);
+    }
+
+    int room(int step) override {
+        useFont(m_control, fontAt(step));
+        return textRoom(m_control);
+    }
+
+    int widestLine(int step, int columns) override {
+        HDC context = GetDC(m_control);
+        HGDIOBJ old = SelectObject(context, fontAt(step));
+        int widest = 0;
+        const auto skipped = static_cast<std::size_t>(columns);
+        for (const std::wstring_view line : m_lines) widest = std::max(widest, widthOf(context, line.substr(std::min(skipped, line.size()))));
+        SelectObject(context, old);
+        ReleaseDC(m_control, context);
+        return widest;
+    }
+
+private:
+    HWND m_control;
+    const std::vector<std::wstring_view>& m_lines;
+    LOGFONTW m_normal;
+    int m_heights;
+    // The widest glyphs a results field's narrowing starts from; 1 for none.
+    LONG m_widest = 1;
+};
 
 }  // namespace
 
@@ -124,43 +146,15 @@ void fit(HWND control) {
     const std::wstring text = control_kind::text(control);
     const std::vector<std::wstring_view> lines = linesOf(text);
     // A results field's numbers stand right-aligned in wide fields of blanks:
-    // as on the other platforms, it scrolls past the blanks that all its
-    // lines start with before it sets its text smaller.
+    // it may scroll past the blanks that all its lines start with.
     const bool results = isResultsField(control);
-    const std::size_t indent = results ? commonIndent(lines) : 0;
-    const auto fits = [&](HFONT font) {
-        const Widths widths = measure(control, font, lines, indent);
-        const int width = room(control);
-        if (widths.shown > width) return false;
-        if (results) {
-            // Scrolled from its left edge only as far as the widest line needs.
-            const int overflow = widths.whole - width;
-            const int columns = overflow > 0 && widths.blank > 0 ? (overflow + widths.blank - 1) / widths.blank : 0;
-            SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(-static_cast<INT_PTR>(text.size())), 0);
-            SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(columns), 0);
-        }
-        return true;
-    };
-    LOGFONTW font = normalFont(control);
-    const LONG normal = std::abs(font.lfHeight);
-    const LONG sign = font.lfHeight < 0 ? -1 : 1;
-    for (LONG height = normal; height >= static_cast<LONG>(normal * kSmallestOneLineShare + 0.5) && height > 0; --height) {
-        font.lfHeight = sign * height;
-        useFont(control, fontOf(font));
-        if (fits(fontOf(font))) return;
-    }
-    // A results field whose lines still do not fit keeps its fixed pitch, so
-    // that its columns stay lined up, at the width of glyph that fits them:
-    // the fixed-pitch fonts are wider than the dialog font its field is
-    // sized for.
-    std::size_t characters = 0;
-    for (const std::wstring_view line : lines) characters = std::max(characters, line.size() - std::min(indent, line.size()));
-    if (!results || characters == 0) return;
-    font.lfWidth = std::max<LONG>(1, room(control) / static_cast<LONG>(characters));
-    while (font.lfWidth > 1) {
-        useFont(control, fontOf(font));
-        if (fits(fontOf(font))) return;
-        --font.lfWidth;
+    const auto indent = static_cast<std::size_t>(results ? text_fitting::commonIndent(lines) : 0);
+    ControlMeasures measures(control, lines, indent);
+    const text_fitting::Fit fit = text_fitting::fit(measures, measures.steps(), static_cast<int>(indent));
+    useFont(control, measures.fontAt(fit.step));
+    if (results) {
+        SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(-static_cast<INT_PTR>(text.size())), 0);
+        SendMessageW(control, EM_LINESCROLL, static_cast<WPARAM>(fit.columns), 0);
     }
 }
 

@@ -9,11 +9,11 @@ namespace fitted_text {
 
 // Whether `control` is one of those.
 bool isFitted(HWND control);
-// Sets its font to the largest size, from its normal one down to 85% of it,
-// that shows its widest line whole. A results field counts its lines without
-// the blanks they all start with, and scrolls past as many of those as its
-// widest line needs; whose lines do not fit even then keeps the smallest
-// size with narrower glyphs.
+// Measures it and applies what the fitting rule (portable/text_fitting.h)
+// decides: the largest size, from its normal one down to 85% of it, that
+// shows its widest line whole, a results field scrolled past as many of the
+// blanks its lines all start with as that line needs; a results field whose
+// lines do not fit even then keeps the smallest size with narrower glyphs.
 void fit(HWND control);
 
 }  // namespace fitted_text

@@ -1,7 +1,8 @@
 // Each window laid out from its template: every control's widget sits where
 // the window system placed the control, in a font of known metrics at the
-// pixels worked out by hand, and a screenshot of each window is kept for a
-// person to look at.
+// pixels worked out by hand, and a picture of each window shows every frame
+// and text whole, at the scale the test runs at (QT_SCALE_FACTOR: ctest runs
+// it at 1 to 2 in quarters), and is kept for a person to look at.
 
 #include "display_test.h"
 
@@ -15,6 +16,7 @@
 #include <QWindow>
 #include <optional>
 
+#include "picture_check.h"
 #include "res/resource.h"
 #include "screen_user.h"
 #include "windowing/dialog_window.h"
@@ -41,11 +43,14 @@ void expectLaidOutAsTheTemplate(const ScreenWindow& window) {
     }
 }
 
-void keepScreenshot(const ScreenWindow& window, const QString& name) {
+// Checks the picture of a window and keeps it, named for its scale past 1x.
+void keepScreenshot(const ScreenWindow& window, QString name) {
     const QDir folder(QStringLiteral(RESONIX_SCREENSHOT_DIR));
     ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
     const QPixmap shot = window.surface()->grab();
-    EXPECT_FALSE(shot.isNull());
+    ASSERT_FALSE(shot.isNull());
+    if (shot.devicePixelRatio() != 1) name += QStringLiteral("-%1x").arg(shot.devicePixelRatio());
+    for (const std::string& fault : faultsInPicture(window, shot.toImage())) ADD_FAILURE() << name.toStdString() << ": " << fault;
     EXPECT_TRUE(shot.save(folder.filePath(name + QStringLiteral(".png")))) << name.toStdString();
     // On a real X server (QT_QPA_PLATFORM=xcb under Xvfb), the screen as well,
     // frame and all, as the desktop shows it.
@@ -68,10 +73,16 @@ TEST_F(LayoutOnScreen, EveryWindowIsLaidOutAsItsTemplateAndPhotographed) {
         main.clickItem(IDC_MOTION_LIST, 1);
     });
     user.at("Translation", [&](ScreenWindow& translation) {
+        // The widest numbers in its narrowest results field.
         translation.clickItem(IDC_TRA_ANALYSIS, 0);
-        translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("10"));
-        translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1000"));
+        translation.typeInto(IDC_TRA_INPUT1, QStringLiteral("1"));
+        translation.typeInto(IDC_TRA_INPUT2, QStringLiteral("1.2006e-7"));
         translation.key(Qt::Key_Return);
+        const auto* results = translation.widgetAs<QPlainTextEdit>(IDC_TRA_RESULTS);
+        ASSERT_TRUE(results->toPlainText().contains(QStringLiteral("0.0003465 rad/sec")));
+        // They fit in their normal size once past the blanks they start with.
+        EXPECT_EQ(results->font(), display().fixedFont());
+        EXPECT_GT(results->horizontalScrollBar()->value(), 0);
         expectLaidOutAsTheTemplate(translation);
         keepScreenshot(translation, QStringLiteral("translation"));
         translation.key(Qt::Key_Escape);

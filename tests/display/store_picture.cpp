@@ -1,9 +1,10 @@
 // Not a test: the program that makes the picture software centres show of
 // resonix, the main window with a calculator in front of it just after a
 // Calculate, each in a plain frame with its caption and icon. The screen user
-// of the display tests plays it. scripts/store_picture.sh runs it and puts the
-// picture, <build>/screenshots/store.png, where the metainfo points at it:
-// docs/screenshots/main-and-translation.png.
+// of the display tests plays it. It writes <build>/screenshots/store.png, and
+// at another scale (QT_SCALE_FACTOR) store-<scale>x.png; scripts/store_picture.sh
+// runs it at 1x and 1.5x and puts the pictures where the metainfo and the
+// README point: docs/screenshots/main-and-translation.png and -150.png.
 
 #include "display_test.h"
 
@@ -85,7 +86,8 @@ TEST_F(StoreScreenshot, MainWindowAndACalculatedTranslation) {
 
         const QDir folder(QStringLiteral(RESONIX_SCREENSHOT_DIR));
         ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-        EXPECT_TRUE(shot.save(folder.filePath(QStringLiteral("store.png"))));
+        const QString name = shot.devicePixelRatio() == 1 ? QStringLiteral("store") : QStringLiteral("store-%1x").arg(shot.devicePixelRatio());
+        EXPECT_TRUE(shot.save(folder.filePath(name + QStringLiteral(".png"))));
         translation.key(Qt::Key_Escape);
     });
     user.at(kMain, [](ScreenWindow& window) { window.key(Qt::Key_Escape); });

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <span>
+#include <string>
 
 #include "framework/win32/accessible_names.h"
 #include "framework/win32/control_classes.h"
@@ -24,6 +26,8 @@
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"ResonixWebLink";
+// The caption is set smaller in steps of a quarter point.
+constexpr double kQuarterPoint = 0.25;
 
 struct LinkState {
     HostedDescription description;
@@ -62,18 +66,56 @@ int textWidth(HWND window, HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-// The described font, set smaller (down to kSmallestLinkShare) until the
-// caption fits the control's width.
-void fitFont(HWND window, LinkState& state) {
-    RECT client;
-    GetClientRect(window, &client);
-    const std::wstring caption = toUtf16(state.description.text);
-    const double described = state.description.font.points > 0 ? state.description.font.points : 9.0;
-    for (double points = described; points >= described * kSmallestLinkShare; points -= 0.25) {
-        if (state.font) DeleteObject(state.font);
-        state.font = createFont(window, state.description.font, points);
-        if (textWidth(window, state.font, caption) <= client.right) return;
+// The link's caption in the described font, a quarter point smaller each
+// size step, as wide as it is in each; the fonts made for it until one is
+// taken.
+class CaptionMeasures : public text_fitting::Measures {
+public:
+    CaptionMeasures(HWND window, const HostedDescription& description, double points)
+        : m_window(window), m_description(description), m_points(points), m_caption(toUtf16(description.text)) {
+        RECT client;
+        GetClientRect(window, &client);
+        m_room = client.right;
     }
+    ~CaptionMeasures() {
+        for (const auto& [step, font] : m_fonts) DeleteObject(font);
+    }
+    CaptionMeasures(const CaptionMeasures&) = delete;
+    CaptionMeasures& operator=(const CaptionMeasures&) = delete;
+
+    int room(int) override { return m_room; }
+    int widestLine(int step, int) override { return textWidth(m_window, fontAt(step), m_caption); }
+
+    // The font of `step`, now the caller's.
+    HFONT take(int step) {
+        HFONT font = fontAt(step);
+        m_fonts.erase(step);
+        return font;
+    }
+
+private:
+    HFONT fontAt(int step) {
+        HFONT& font = m_fonts[step];
+        if (!font) font = createFont(m_window, m_description.font, m_points - kQuarterPoint * step);
+        return font;
+    }
+
+    HWND m_window;
+    const HostedDescription& m_description;
+    double m_points;
+    std::wstring m_caption;
+    int m_room = 0;
+    std::map<int, HFONT> m_fonts;
+};
+
+// The described font, or a size of it down to kSmallestLinkShare at which
+// the caption fits the control's width.
+void fitFont(HWND window, LinkState& state) {
+    const double described = state.description.font.points > 0 ? state.description.font.points : 9.0;
+    CaptionMeasures measures(window, state.description, described);
+    const text_fitting::Fit fit = text_fitting::fit(measures, text_fitting::sizeSteps(described, kQuarterPoint, kSmallestLinkShare), 0);
+    if (state.font) DeleteObject(state.font);
+    state.font = measures.take(fit.step);
 }
 
 bool load(HWND window, std::span<const BYTE> stream) {
