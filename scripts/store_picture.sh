@@ -4,8 +4,7 @@
 # into docs/screenshots/main-and-translation.png, and gives the metainfo its
 # size; and the same at 150%, which the README shows, into
 # docs/screenshots/main-and-translation-150.png. Run it when the windows
-# change; scripts/package_check.sh checks that
-# the two agree.
+# change; scripts/package_check.sh checks that the two agree.
 #
 #   scripts/store_picture.sh [build-dir]      default build/test
 set -euo pipefail
