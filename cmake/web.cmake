@@ -1,0 +1,9 @@
+# The browser build (Emscripten): the program, the class library and the
+# window system as on Linux, over the browser display (display/web/) instead
+# of the Qt one. scripts/web_build.sh configures it with emcmake.
+
+# What Debian's emscripten 3.1.6 lacks of C++20's standard library (its
+# libc++ 13 has no std::bit_cast and reads and prints no floating-point
+# numbers with <charconv>), given
+# to every source ahead of its own includes.
+add_compile_options(-include ${CMAKE_SOURCE_DIR}/cmake/web/libcxx_gaps.h)
