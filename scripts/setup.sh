@@ -31,7 +31,7 @@ for group in "$@"; do
     windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine msitools wixl) ;;
     orca) packages+=(orca dbus-x11 at-spi2-core xdotool) ;;
     wayland) packages+=(weston qt6-wayland) ;;
-    web) packages+=(emscripten node-acorn googletest chromium chromium-driver python3-selenium) ;;
+    web) packages+=(emscripten node-acorn googletest chromium chromium-driver python3-selenium curl) ;;
     *) echo "setup: no such group: $group" >&2; exit 2 ;;
   esac
 done

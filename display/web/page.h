@@ -73,7 +73,9 @@ double resonix_page_text_room(std::uintptr_t control);
 // --- Windows ------------------------------------------------------------------
 void resonix_page_open_window(std::uintptr_t window, std::uintptr_t owner, int x, int y, int width, int height, int flags);
 void resonix_page_close_window(std::uintptr_t window);
-void resonix_page_add_control(std::uintptr_t window, std::uintptr_t control, int kind, int x, int y, int width, int height,
+// `id` is the control's template id, by which tests find it, as they find a
+// control of the platform's own dialogs.
+void resonix_page_add_control(std::uintptr_t window, std::uintptr_t control, int id, int kind, int x, int y, int width, int height,
                               int flags);
 // A window's caption, or a control's text.
 void resonix_page_set_text(std::uintptr_t handle, const char* text);

@@ -70,7 +70,7 @@ int flagsOf(const Window& control, ControlRole role) {
 void PageControls::add(HWND dialog, const Window& control, ControlRole role) {
     const RECT& r = control.rect();
     const PageControl kind = kindOf(control, role);
-    resonix_page_add_control(number(dialog), number(control.handle()), kind, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    resonix_page_add_control(number(dialog), number(control.handle()), control.id(), kind, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              flagsOf(control, role));
     if (role == ControlRole::Picture) {
         const HINSTANCE module = programModule();

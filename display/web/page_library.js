@@ -543,7 +543,7 @@ mergeInto(LibraryManager.library, {
     page.windows.delete(handle);
   },
   resonix_page_add_control__deps: ['$ResonixPage'],
-  resonix_page_add_control: function(windowHandle, handle, kindNumber, x, y, width, height, flags) {
+  resonix_page_add_control: function(windowHandle, handle, id, kindNumber, x, y, width, height, flags) {
     var page = ResonixPage;
     var win = page.windows.get(windowHandle);
     if (!win) return;
@@ -601,6 +601,7 @@ mergeInto(LibraryManager.library, {
     if (!(flags & page.flags.tabStop)) element.tabIndex = -1;
     else if (kind === 'link') element.tabIndex = 0;
     element.dataset.control = handle;
+    element.dataset.id = id;
     element.style.left = x + 'px';
     element.style.top = y + 'px';
     element.style.width = width + 'px';
