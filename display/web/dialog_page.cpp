@@ -78,6 +78,7 @@ bool DialogPage::addNewControls() {
 }
 
 void DialogPage::nameAll() {
+    m_namesStale = false;
     for (AccessibleName& named : accessibleNames(m_dialog)) {
         const auto shown = m_names.find(named.control);
         // Setting a name again would have a screen reader say it again.
@@ -91,12 +92,14 @@ void DialogPage::changed(HWND window, Change change) {
     switch (change) {
     case Change::Text:
         mirrorText(window);
-        if (textCanName(window) && window != m_dialog) nameAll();
+        // Once the program has done with the input: one Calculate writes
+        // its title many times over.
+        if (textCanName(window) && window != m_dialog) m_namesStale = true;
         break;
     case Change::Visibility: mirrorVisibility(window); break;
     case Change::Enabled: mirrorEnabled(window); break;
     case Change::Items:
-        if (window == m_dialog && addNewControls()) nameAll();
+        if (window == m_dialog && addNewControls()) m_namesStale = true;
         else mirrorItems(window);
         break;
     case Change::Selection: mirrorSelection(window); break;
@@ -117,7 +120,10 @@ void DialogPage::remirror(HWND window) {
     mirrorFocus();
 }
 
-void DialogPage::flush() { m_announcer->flush(); }
+void DialogPage::flush() {
+    if (m_namesStale) nameAll();
+    m_announcer->flush();
+}
 
 void DialogPage::mirrorText(HWND handle) {
     const Window* window = windows().find(handle);

@@ -33,7 +33,8 @@ public:
     // that the window system refused.
     void remirror(HWND window);
     void mirrorFocus();
-    // The program has done with an input.
+    // The program has done with an input: the names and the announcement
+    // follow what it wrote.
     void flush();
 
 private:
@@ -64,5 +65,6 @@ private:
     std::map<HWND, AccessibleName> m_names;
     HWND m_defaultButton = nullptr;
     bool m_minimized = false;
+    bool m_namesStale = false;
     std::unique_ptr<ResultsAnnouncer> m_announcer;
 };

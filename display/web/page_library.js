@@ -31,6 +31,36 @@ mergeInto(LibraryManager.library, {
     moving: null,
     painted: false,
     current: null,
+    // The stacking order of the windows: the active one is above the others.
+    layers: 0,
+    active: 0,
+    // What the program wrote while it ran, put on the page once it has done
+    // with an input: the texts of edits, written over many times by one
+    // Calculate, and the focus, which the browser can only move in a page
+    // laid out afresh.
+    texts: null,
+    focus: null,
+    // Fields to scroll once laid out, before the next paint.
+    scrolls: null,
+
+    flush: function() {
+      var page = ResonixPage;
+      page.texts.forEach(function(text, element) { if (element.value !== text) element.value = text; });
+      page.texts.clear();
+      if (page.scrolls.size) {
+        var scrolls = page.scrolls;
+        page.scrolls = new Set();
+        requestAnimationFrame(function() {
+          scrolls.forEach(function(control) { if (!control.element.hidden) control.element.scrollLeft = control.scroll; });
+        });
+      }
+      var target = page.focus;
+      page.focus = null;
+      if (!target || !target.isConnected || page.menu || page.moving) return;
+      var owner = page.windowOf(target);
+      if (owner && owner.tile) return;
+      if (document.activeElement !== target) target.focus();
+    },
     measure: null,
     listeners: [],
 
@@ -52,6 +82,8 @@ mergeInto(LibraryManager.library, {
       if (ResonixPage.listeners.length) return;
       ResonixPage.windows = new Map();
       ResonixPage.controls = new Map();
+      ResonixPage.texts = new Map();
+      ResonixPage.scrolls = new Set();
       var on = function(target, type, handler, capture) {
         target.addEventListener(type, handler, capture);
         ResonixPage.listeners.push([target, type, handler, capture]);
@@ -229,9 +261,8 @@ mergeInto(LibraryManager.library, {
 
     // --- Moving a window -----------------------------------------------------------
     place: function(win, x, y) {
-      var desktop = ResonixPage.desktop();
-      win.x = Math.max(0, Math.min(x, Math.max(0, desktop.clientWidth - 40)));
-      win.y = Math.max(0, Math.min(y, Math.max(0, desktop.clientHeight - 20)));
+      win.x = Math.max(0, Math.min(x, Math.max(0, window.innerWidth - 40)));
+      win.y = Math.max(0, Math.min(y, Math.max(0, window.innerHeight - 20)));
       win.root.style.left = win.x + 'px';
       win.root.style.top = win.y + 'px';
     },
@@ -383,24 +414,41 @@ mergeInto(LibraryManager.library, {
     },
 
     // --- Drawing ---------------------------------------------------------------------
-    // A window's small icon in its title bar: its own, or the program's.
+    // A window's small icon in its title bar: the program's (a style of the
+    // page's, set once), or one of its own. Icons are pictures in the page's
+    // memory (data: addresses).
     showIcon: function(win) {
-      var icons = win.icons.size ? win.icons : ResonixPage.programIcons;
-      var small = icons && (icons.get(16) || icons.values().next().value);
-      if (!small) return;
-      var shown = document.createElement('canvas');
-      shown.width = small.width;
-      shown.height = small.height;
-      shown.getContext('2d').drawImage(small, 0, 0);
-      win.icon.replaceChildren(shown);
+      var page = ResonixPage;
+      var small = win.icons.get(16) || win.icons.values().next().value;
+      var own = small && page.programIcons && small !== (page.programIcons.get(16) || page.programIcons.values().next().value);
+      win.icon.style.backgroundImage = own ? 'url("' + small + '")' : '';
     },
     programIcons: null,
-    canvasOf: function(pixels, width, height) {
-      var canvas = document.createElement('canvas');
-      canvas.width = width;
-      canvas.height = height;
-      ResonixPage.paint(canvas, pixels, width, height);
-      return canvas;
+    // A picture as a 32-bit bitmap file with its transparency, which takes
+    // no drawing surface to make.
+    pictureOf: function(pixels, width, height) {
+      var header = 14 + 108;
+      var bytes = new Uint8Array(header + width * height * 4);
+      var view = new DataView(bytes.buffer);
+      view.setUint16(0, 0x4D42, true);                    // "BM"
+      view.setUint32(2, bytes.length, true);
+      view.setUint32(10, header, true);
+      view.setUint32(14, 108, true);                      // BITMAPV4HEADER
+      view.setInt32(18, width, true);
+      view.setInt32(22, -height, true);                   // rows top down
+      view.setUint16(26, 1, true);
+      view.setUint16(28, 32, true);
+      view.setUint32(30, 3, true);                        // BI_BITFIELDS
+      view.setUint32(34, width * height * 4, true);
+      view.setUint32(54, 0x00FF0000, true);               // red, green, blue, alpha masks
+      view.setUint32(58, 0x0000FF00, true);
+      view.setUint32(62, 0x000000FF, true);
+      view.setUint32(66, 0xFF000000, true);
+      view.setUint32(70, 0x73524742, true);               // sRGB
+      for (var i = 0; i < width * height; ++i) view.setUint32(header + i * 4, HEAPU32[(pixels >> 2) + i], true);
+      var text = '';
+      for (var at = 0; at < bytes.length; at += 0x8000) text += String.fromCharCode.apply(null, bytes.subarray(at, at + 0x8000));
+      return 'data:image/bmp;base64,' + btoa(text);
     },
     paint: function(canvas, pixels, width, height) {
       canvas.width = width;
@@ -422,24 +470,88 @@ mergeInto(LibraryManager.library, {
     font: function() {
       var page = ResonixPage;
       if (!page.measure) {
+        // Both read from the page's styles at once.
         var style = getComputedStyle(page.desktop());
-        var mono = document.createElement('span');
-        mono.className = 'rx-mono';
-        page.desktop().append(mono);
         page.measure = {
           context: document.createElement('canvas').getContext('2d'),
           pixels: parseFloat(style.fontSize),
           family: style.fontFamily,
-          mono: getComputedStyle(mono).fontFamily,
+          mono: getComputedStyle(document.getElementById('mono')).fontFamily,
         };
-        mono.remove();
       }
       return page.measure;
     },
+    // The HTML control of a kind of control, with its styles.
+    makeControl: function(kind, flags, height) {
+      var page = ResonixPage;
+      var element;
+      switch (kind) {
+      case 'button':
+        element = document.createElement('button');
+        element.type = 'button';
+        break;
+      case 'group':
+        element = document.createElement('fieldset');
+        element.append(document.createElement('legend'));
+        break;
+      case 'picture':
+        element = document.createElement('canvas');
+        element.setAttribute('role', 'img');
+        break;
+      case 'input':
+      case 'caption':
+        element = document.createElement('input');
+        element.type = 'text';
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.readOnly = kind === 'caption';
+        break;
+      case 'textarea':
+      case 'results':
+        element = document.createElement('textarea');
+        element.spellcheck = false;
+        element.readOnly = kind === 'results';
+        element.wrap = flags & page.flags.wraps ? 'soft' : 'off';
+        break;
+      case 'list':
+        element = document.createElement('select');
+        element.size = Math.max(2, Math.floor(height / 16));
+        break;
+      case 'link':
+        element = document.createElement('a');
+        break;
+      default:
+        element = document.createElement('div');
+      }
+      var styles = { border: 'rx-border', vscroll: 'rx-vscroll', hscroll: 'rx-hscroll', centred: 'rx-centred', right: 'rx-right',
+                     wraps: 'rx-wraps' };
+      element.className = Object.keys(styles).reduce(function(names, style) {
+        return flags & page.flags[style] ? names + ' ' + styles[style] : names;
+      }, 'rx-control rx-' + kind);
+      // Only tab stops take the focus; the window system moves it.
+      if (!(flags & page.flags.tabStop)) element.tabIndex = -1;
+      else if (kind === 'link') element.tabIndex = 0;
+      return element;
+    },
+    prototypes: null,
+
+    // Every opening of a window measures the same few texts again.
+    widths: null,
     widthOf: function(text, pixels, family, weight, italic) {
-      var context = ResonixPage.font().context;
-      context.font = (italic ? 'italic ' : '') + (weight || 400) + ' ' + pixels + 'px ' + family;
-      return context.measureText(text).width;
+      var page = ResonixPage;
+      if (!page.widths) page.widths = new Map();
+      var font = (italic ? 'italic ' : '') + (weight || 400) + ' ' + pixels + 'px ' + family;
+      var key = font + '\n' + text;
+      var width = page.widths.get(key);
+      if (width === undefined) {
+        var context = page.font().context;
+        if (context.font !== font) context.font = font;
+        width = context.measureText(text).width;
+        // The program's texts are few; a bound all the same.
+        if (page.widths.size > 1000) page.widths.clear();
+        page.widths.set(key, width);
+      }
+      return width;
     },
   },
 
@@ -458,9 +570,9 @@ mergeInto(LibraryManager.library, {
     return Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
   },
   resonix_page_width__deps: ['$ResonixPage'],
-  resonix_page_width: function() { return ResonixPage.desktop().clientWidth; },
+  resonix_page_width: function() { return window.innerWidth; },
   resonix_page_height__deps: ['$ResonixPage'],
-  resonix_page_height: function() { return ResonixPage.desktop().clientHeight; },
+  resonix_page_height: function() { return window.innerHeight; },
   resonix_page_text_width__deps: ['$ResonixPage'],
   resonix_page_text_width: function(handle, text, pixels) {
     var control = ResonixPage.controls.get(handle);
@@ -524,10 +636,10 @@ mergeInto(LibraryManager.library, {
     var win = { handle: handle, owner: owner, root: root, title: title, icon: icon, caption: caption, client: client,
                 menuItems: [], icons: new Map(), tile: null, painted: null, x: 0, y: 0 };
     icon.addEventListener('click', function() { page.openMenu(win, null); });
-    page.showIcon(win);
     close.addEventListener('click', function() { page.report(page.input.Closed, handle, 0); });
     page.windows.set(handle, win);
-    page.desktop().append(root);
+    // Put on the page only as it shows, with its controls made and in their
+    // state: building it there would have the browser follow every change.
     page.place(win, x, y);
   },
   resonix_page_close_window__deps: ['$ResonixPage'],
@@ -548,64 +660,22 @@ mergeInto(LibraryManager.library, {
     var win = page.windows.get(windowHandle);
     if (!win) return;
     var kind = page.kinds[kindNumber] || 'empty';
-    var element;
     var control = { handle: handle, window: windowHandle, kind: kind, flags: flags, width: width, height: height,
-                    pixels: page.font().pixels, mono: false, weight: 400, italic: false, scroll: 0, shown: true };
-    switch (kind) {
-    case 'button':
-      element = document.createElement('button');
-      element.type = 'button';
-      break;
-    case 'group':
-      element = document.createElement('fieldset');
-      element.append(document.createElement('legend'));
-      break;
-    case 'picture':
-      element = document.createElement('canvas');
-      element.setAttribute('role', 'img');
-      break;
-    case 'input':
-    case 'caption':
-      element = document.createElement('input');
-      element.type = 'text';
-      element.spellcheck = false;
-      element.autocomplete = 'off';
-      element.readOnly = kind === 'caption';
-      break;
-    case 'textarea':
-    case 'results':
-      element = document.createElement('textarea');
-      element.spellcheck = false;
-      element.readOnly = kind === 'results';
-      element.wrap = flags & page.flags.wraps ? 'soft' : 'off';
-      control.mono = true;
-      break;
-    case 'list':
-      element = document.createElement('select');
-      element.size = Math.max(2, Math.floor(height / 16));
-      break;
-    case 'link':
-      element = document.createElement('a');
-      break;
-    default:
-      element = document.createElement('div');
+                    pixels: page.font().pixels, mono: kind === 'textarea' || kind === 'results', weight: 400, italic: false,
+                    scroll: 0, selected: -1 };
+    // Each kind of control is made once and copied: a window's controls
+    // come new at every opening.
+    var key = kind + flags + (kind === 'list' ? ' ' + height : '');
+    if (!page.prototypes) page.prototypes = new Map();
+    var prototype = page.prototypes.get(key);
+    if (!prototype) {
+      prototype = page.makeControl(kind, flags, height);
+      page.prototypes.set(key, prototype);
     }
-    element.classList.add('rx-control', 'rx-' + kind);
-    if (flags & page.flags.border) element.classList.add('rx-border');
-    if (flags & page.flags.vscroll) element.classList.add('rx-vscroll');
-    if (flags & page.flags.hscroll) element.classList.add('rx-hscroll');
-    if (flags & page.flags.centred) element.classList.add('rx-centred');
-    if (flags & page.flags.right) element.classList.add('rx-right');
-    if (flags & page.flags.wraps) element.classList.add('rx-wraps');
-    // Only tab stops take the focus; the window system moves it.
-    if (!(flags & page.flags.tabStop)) element.tabIndex = -1;
-    else if (kind === 'link') element.tabIndex = 0;
-    element.dataset.control = handle;
-    element.dataset.id = id;
-    element.style.left = x + 'px';
-    element.style.top = y + 'px';
-    element.style.width = width + 'px';
-    element.style.height = height + 'px';
+    var element = prototype.cloneNode(true);
+    element.setAttribute('data-control', handle);
+    element.setAttribute('data-id', id);
+    element.style.cssText = 'left:' + x + 'px;top:' + y + 'px;width:' + width + 'px;height:' + height + 'px';
     control.element = element;
     page.controls.set(handle, control);
     win.client.append(element);
@@ -627,14 +697,11 @@ mergeInto(LibraryManager.library, {
     switch (control.kind) {
     case 'input':
     case 'caption':
-      if (element.value !== text) element.value = text;
-      // A caption shows from its start.
-      if (control.kind === 'caption') element.scrollLeft = 0;
+      page.texts.set(element, text);
       break;
     case 'textarea':
     case 'results':
-      text = text.replace(/\r\n/g, '\n');
-      if (element.value !== text) element.value = text;
+      page.texts.set(element, text.replace(/\r\n/g, '\n'));
       break;
     case 'group':
       page.showMnemonic(element.firstChild, text);
@@ -656,13 +723,14 @@ mergeInto(LibraryManager.library, {
     if (win) {
       var showing = visible && win.root.hidden && !win.tile;
       win.root.hidden = !visible || !!win.tile;
+      if (visible && !win.root.isConnected) page.desktop().append(win.root);
       if (showing) page.shown(win);
       return;
     }
     var control = page.controls.get(handle);
     if (!control) return;
     control.element.hidden = !visible;
-    if (visible && control.scroll) requestAnimationFrame(function() { control.element.scrollLeft = control.scroll; });
+    if (visible && control.scroll) page.scrolls.add(control);
   },
   resonix_page_set_enabled__deps: ['$ResonixPage'],
   resonix_page_set_enabled: function(handle, enabled) {
@@ -680,6 +748,8 @@ mergeInto(LibraryManager.library, {
   },
   resonix_page_activate__deps: ['$ResonixPage'],
   resonix_page_activate: function(handle) {
+    if (ResonixPage.active === handle) return;
+    ResonixPage.active = handle;
     ResonixPage.windows.forEach(function(win) {
       var active = win.handle === handle;
       win.root.classList.toggle('rx-active', active);
@@ -687,11 +757,7 @@ mergeInto(LibraryManager.library, {
     });
     var win = ResonixPage.windows.get(handle);
     // Above the others.
-    if (win && win.root.nextElementSibling && win.root.nextElementSibling.classList.contains('rx-window')) {
-      var focused = document.activeElement;
-      ResonixPage.desktop().append(win.root);
-      if (focused && win.root.contains(focused)) focused.focus();
-    }
+    if (win && Number(win.root.style.zIndex) !== ResonixPage.layers) win.root.style.zIndex = ++ResonixPage.layers;
   },
   resonix_page_set_minimized__deps: ['$ResonixPage'],
   resonix_page_set_minimized: function(handle, minimized) {
@@ -703,11 +769,10 @@ mergeInto(LibraryManager.library, {
       var tile = document.createElement('button');
       tile.type = 'button';
       tile.className = 'rx-tile';
+      // Blank until the program paints in it.
       var picture = document.createElement('canvas');
       picture.width = 32;
       picture.height = 32;
-      var big = win.icons.get(32) || (page.programIcons && page.programIcons.get(32));
-      if (big) picture.getContext('2d').drawImage(big, 0, 0);
       var name = document.createElement('span');
       name.textContent = win.caption.textContent;
       tile.append(picture, name);
@@ -731,13 +796,14 @@ mergeInto(LibraryManager.library, {
     var page = ResonixPage;
     var win = page.windows.get(handle);
     if (!win) return;
-    win.icons.set(width, page.canvasOf(pixels, width, height));
-    page.showIcon(win);
+    win.icons.set(width, page.pictureOf(pixels, width, height));
     // The program's icon is also the icon of its other windows.
-    if (!page.programIcons) {
+    if (!page.programIcons || page.programIcons === win.icons) {
       page.programIcons = win.icons;
-      page.windows.forEach(page.showIcon);
+      var small = win.icons.get(16) || win.icons.values().next().value;
+      document.documentElement.style.setProperty('--rx-program-icon', 'url("' + small + '")');
     }
+    page.showIcon(win);
   },
   resonix_page_set_picture__deps: ['$ResonixPage'],
   resonix_page_set_picture: function(handle, pixels, width, height) {
@@ -765,12 +831,16 @@ mergeInto(LibraryManager.library, {
   resonix_page_clear_items__deps: ['$ResonixPage'],
   resonix_page_clear_items: function(handle) {
     var control = ResonixPage.controls.get(handle);
-    if (control) control.element.replaceChildren();
+    if (!control) return;
+    control.element.replaceChildren();
+    control.selected = -1;
   },
   resonix_page_set_selection__deps: ['$ResonixPage'],
   resonix_page_set_selection: function(handle, index) {
     var control = ResonixPage.controls.get(handle);
-    if (control && control.element.selectedIndex !== index) control.element.selectedIndex = index;
+    if (!control || control.selected === index) return;
+    control.selected = index;
+    control.element.selectedIndex = index;
   },
   resonix_page_set_default__deps: ['$ResonixPage'],
   resonix_page_set_default: function(handle, isDefault) {
@@ -782,10 +852,7 @@ mergeInto(LibraryManager.library, {
     var page = ResonixPage;
     var win = page.windows.get(handle);
     var target = win ? win.client : page.controls.has(handle) ? page.controls.get(handle).element : null;
-    if (!target || page.menu || page.moving) return;
-    var owner = page.windowOf(target);
-    if (owner && owner.tile) return;
-    if (document.activeElement !== target) target.focus();
+    if (target) page.focus = target;
   },
   resonix_page_set_name__deps: ['$ResonixPage'],
   resonix_page_set_name: function(handle, name, description) {
@@ -813,8 +880,7 @@ mergeInto(LibraryManager.library, {
     var control = ResonixPage.controls.get(handle);
     if (!control) return;
     control.scroll = pixels;
-    // Once the text is laid out.
-    requestAnimationFrame(function() { control.element.scrollLeft = control.scroll; });
+    ResonixPage.scrolls.add(control);
   },
   resonix_page_set_target__deps: ['$ResonixPage'],
   resonix_page_set_target: function(handle, address) {
@@ -869,6 +935,7 @@ mergeInto(LibraryManager.library, {
   },
   resonix_page_program_ended__deps: ['$ResonixPage'],
   resonix_page_program_ended: function(code) {
+    ResonixPage.flush();
     ResonixPage.ended = true;
     ResonixPage.busy = false;
     ResonixPage.closeMenu(false);
@@ -879,6 +946,7 @@ mergeInto(LibraryManager.library, {
   // --- Input ----------------------------------------------------------------------------------
   resonix_page_wait_for_input__deps: ['$ResonixPage', '$Asyncify'],
   resonix_page_wait_for_input: function() {
+    ResonixPage.flush();
     Asyncify.handleSleep(function(wakeUp) {
       ResonixPage.busy = false;
       if (ResonixPage.queue.length) {

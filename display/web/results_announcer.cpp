@@ -38,8 +38,22 @@ void ResultsAnnouncer::changed(HWND window, Change change) {
     if ((change != Change::Text && change != Change::Visibility) || !showsResults(window)) return;
     // Calculate blanks the results before it writes them: the same results
     // again are said again.
-    if (summary().empty()) m_announced.clear();
+    if (!showsAny()) m_announced.clear();
     m_pending = true;
+}
+
+bool ResultsAnnouncer::showsAny() const {
+    const WindowSystem& system = WindowSystem::instance();
+    const Window* dialog = system.find(m_dialog);
+    if (!dialog) return false;
+    for (HWND child : dialog->children()) {
+        const Window* window = system.find(child);
+        if (window && window->visible() && roleOf(*window) == ControlRole::ResultsField &&
+            window->text().find_first_not_of(" \t\r\n") != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void ResultsAnnouncer::flush() {

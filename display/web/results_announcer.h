@@ -22,6 +22,8 @@ public:
 
 private:
     bool showsResults(HWND window) const;
+    // Whether any results show, blanks aside.
+    bool showsAny() const;
     // The shown results in words, empty when none show.
     std::string summary() const;
 

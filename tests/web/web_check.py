@@ -16,13 +16,12 @@ import base64
 import json
 import re
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+
+from headless_chromium import start_chromium
 
 MAIN = 'SDOF System Natural Frequency,  version 2.1'
 ABOUT = 'About resonix'
@@ -106,17 +105,8 @@ class Check:
         self.screenshots = screenshots
         self.failures = []
         self.case = ''
-        options = webdriver.ChromeOptions()
-        options.binary_location = '/usr/bin/chromium'
-        for flag in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                     '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                     '--user-data-dir=' + tempfile.mkdtemp(prefix='resonix-chromium-'), '--window-size=1100,800']:
-            options.add_argument(flag)
-        options.set_capability('goog:loggingPrefs', {'performance': 'ALL', 'browser': 'ALL'})
-        options.add_experimental_option('perfLoggingPrefs', {'enableNetwork': True, 'enablePage': False})
-        self.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+        self.driver = start_chromium(network_log=True)
         self.driver.set_script_timeout(10)
-        self.scale(1)
 
     # --- Reporting ---------------------------------------------------------
     def begin(self, case):

@@ -3,9 +3,10 @@
 // makes a fresh program from it, so that starting again fetches nothing.
 (function () {
   'use strict';
-  var compiled = WebAssembly.compileStreaming(fetch('resonix.wasm'));
-  var ended = document.getElementById('ended');
-  var again = document.getElementById('start-again');
+  // The fetch takes what index.html preloads.
+  var compiled = WebAssembly.compileStreaming(fetch('resonix.wasm', { credentials: 'same-origin', mode: 'cors' }));
+  var ended;
+  var again;
 
   function start() {
     ended.hidden = true;
@@ -29,6 +30,13 @@
     console.error(error);
   }
 
-  again.addEventListener('click', start);
-  start();
+  // The page's windows go into its desktop, which may still be on its way.
+  function ready() {
+    ended = document.getElementById('ended');
+    again = document.getElementById('start-again');
+    again.addEventListener('click', start);
+    start();
+  }
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', ready);
+  else ready();
 })();
