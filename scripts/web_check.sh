@@ -19,7 +19,7 @@ self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 cd "$(dirname "$0")/.."
 
 build="${1:-build/web}"
-limit="${RESONIX_WEB_CHECK_LIMIT:-600}"
+limit="${RESONIX_WEB_CHECK_LIMIT:-1100}"
 mkdir -p "$build"
 
 # The outer time limit: the pass runs again inside `timeout`, and a pass that

@@ -224,6 +224,8 @@ void DialogPage::mirrorPlacement() {
     if (dialog->iconic() != m_minimized) {
         m_minimized = dialog->iconic();
         resonix_page_set_minimized(number(m_dialog), m_minimized);
+        // Back on the page, the window has the keyboard as it had.
+        if (!m_minimized) mirrorFocus();
     }
     // Which entries of the menu apply changes with the placement.
     mirrorMenu();

@@ -90,7 +90,8 @@ mergeInto(LibraryManager.library, {
       };
       on(document, 'keydown', ResonixPage.keyDown, true);
       on(document, 'keyup', ResonixPage.keyUp, true);
-      on(document, 'mousedown', ResonixPage.pointerDown, true);
+      on(document, 'mousedown', ResonixPage.mouseDown, true);
+      on(document, 'pointerdown', ResonixPage.drag, false);
       on(document, 'focusin', ResonixPage.focusIn, false);
       on(document, 'input', ResonixPage.typed, false);
       on(document, 'click', ResonixPage.clicked, false);
@@ -180,21 +181,24 @@ mergeInto(LibraryManager.library, {
     },
 
     // --- The pointer -----------------------------------------------------------
-    pointerDown: function(event) {
+    mouseDown: function(event) {
       var page = ResonixPage;
       if (page.ended) return;
-      if (page.menu && !page.menu.element.contains(event.target)) page.closeMenu(false);
+      if (page.menu && !page.menu.element.contains(event.target)) page.closeMenu(true);
       if (page.moving) { page.endMove(true); return; }
       var win = page.windowOf(event.target);
-      if (!win || win.root.inert || event.button !== 0) return;
+      if (!win || win.root.inert) return;
       var control = page.controlOf(event.target);
-      if (event.target.closest('.rx-title') && !event.target.closest('button')) {
-        page.drag(win, event);
-        return;
-      }
       if (!control) {
         // The window's background takes no focus from a control.
         if (win.client.contains(event.target)) event.preventDefault();
+        return;
+      }
+      if (event.button !== 0) {
+        // Only edits take the focus with another button, for their own menu.
+        if (control.kind !== 'input' && control.kind !== 'caption' && control.kind !== 'textarea' && control.kind !== 'results') {
+          event.preventDefault();
+        }
         return;
       }
       if (control.kind === 'list') {
@@ -266,9 +270,13 @@ mergeInto(LibraryManager.library, {
       win.root.style.left = win.x + 'px';
       win.root.style.top = win.y + 'px';
     },
-    drag: function(win, event) {
+    // A window moves with its title bar, as the desktop moves it.
+    drag: function(event) {
+      var page = ResonixPage;
+      var win = page.windowOf(event.target);
+      var title = event.target.closest && event.target.closest('.rx-title');
+      if (!win || !title || event.target.closest('button') || event.button !== 0 || win.root.inert || page.ended) return;
       var start = { x: event.clientX - win.x, y: event.clientY - win.y };
-      var title = event.target.closest('.rx-title');
       title.setPointerCapture(event.pointerId);
       var move = function(e) { ResonixPage.place(win, e.clientX - start.x, e.clientY - start.y); };
       var end = function() {
