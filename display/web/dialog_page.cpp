@@ -16,15 +16,7 @@ namespace {
 
 WindowSystem& windows() { return WindowSystem::instance(); }
 
-std::uintptr_t number(HWND handle) { return reinterpret_cast<std::uintptr_t>(handle); }
-
-int frameFlagsOf(const DialogWindow& dialog) {
-    int flags = 0;
-    if (dialog.hasStyle(WS_SYSMENU)) flags |= kPageSystemMenu;
-    if (dialog.hasStyle(WS_MINIMIZEBOX)) flags |= kPageMinimizeBox;
-    if (dialog.hasStyle(WS_MAXIMIZEBOX)) flags |= kPageMaximizeBox;
-    return flags;
-}
+int frameStyleOf(const DialogWindow& dialog) { return dialog.hasStyle(WS_SYSMENU) ? page_style::kSystemMenu : 0; }
 
 }  // namespace
 
@@ -37,8 +29,8 @@ DialogPage::DialogPage(HWND dialog)
     const DialogWindow& shown = *window();
     m_clientSize = shown.clientSize();
     const DialogWindow* owner = windows().findDialog(shown.owner());
-    resonix_page_open_window(number(m_dialog), owner ? number(owner->handle()) : 0, shown.rect().left, shown.rect().top,
-                             m_clientSize.x, m_clientSize.y, frameFlagsOf(shown));
+    pageOpenWindow(pageHandle(m_dialog), owner ? pageHandle(owner->handle()) : 0, shown.rect().left, shown.rect().top,
+                             m_clientSize.x, m_clientSize.y, frameStyleOf(shown));
     mirrorText(m_dialog);
     mirrorIcon();
     mirrorMenu();
@@ -48,7 +40,7 @@ DialogPage::DialogPage(HWND dialog)
     if (shown.visible()) mirrorVisibility(m_dialog);
 }
 
-DialogPage::~DialogPage() { resonix_page_close_window(number(m_dialog)); }
+DialogPage::~DialogPage() { pageCloseWindow(pageHandle(m_dialog)); }
 
 DialogWindow* DialogPage::window() const { return windows().findDialog(m_dialog); }
 
@@ -68,8 +60,8 @@ bool DialogPage::addNewControls() {
         if (!control || controlFor(child)) continue;
         const ControlRole role = roleOf(*control);
         PageControls::add(m_dialog, *control, role);
-        if (!control->enabled()) resonix_page_set_enabled(number(child), 0);
-        if (!control->visible()) resonix_page_set_visible(number(child), 0);
+        if (!control->enabled()) pageSetEnabled(pageHandle(child), 0);
+        if (!control->visible()) pageSetVisible(pageHandle(child), 0);
         m_controls.push_back({child, role});
         if (role == ControlRole::ListBox) mirrorItems(child);
         added = true;
@@ -83,7 +75,7 @@ void DialogPage::nameAll() {
         const auto shown = m_names.find(named.control);
         // Setting a name again would have a screen reader say it again.
         if (shown != m_names.end() && shown->second.name == named.name && shown->second.description == named.description) continue;
-        resonix_page_set_name(number(named.control), named.name.c_str(), named.description.c_str());
+        pageSetName(pageHandle(named.control), named.name.c_str(), named.description.c_str());
         m_names[named.control] = std::move(named);
     }
 }
@@ -129,7 +121,7 @@ void DialogPage::mirrorText(HWND handle) {
     const Window* window = windows().find(handle);
     if (!window) return;
     if (handle == m_dialog) {
-        resonix_page_set_text(number(handle), window->text().c_str());
+        pageSetText(pageHandle(handle), window->text().c_str());
         return;
     }
     if (const Shown* control = controlFor(handle)) PageControls::showText(*window, control->role);
@@ -138,14 +130,14 @@ void DialogPage::mirrorText(HWND handle) {
 void DialogPage::mirrorVisibility(HWND handle) {
     const Window* window = windows().find(handle);
     if (!window) return;
-    resonix_page_set_visible(number(handle), window->visible());
+    pageSetVisible(pageHandle(handle), window->visible());
     if (handle == m_dialog && window->visible()) mirrorFocus();
 }
 
 void DialogPage::mirrorEnabled(HWND handle) {
     const Window* window = windows().find(handle);
     if (!window) return;
-    resonix_page_set_enabled(number(handle), window->enabled());
+    pageSetEnabled(pageHandle(handle), window->enabled());
     if (window->enabled()) mirrorFocus();
 }
 
@@ -159,12 +151,12 @@ void DialogPage::mirrorItems(HWND list) {
     std::size_t kept = 0;
     while (kept < shown.size() && kept < items.size() && shown[kept] == items[kept]) ++kept;
     if (kept < shown.size()) {
-        resonix_page_clear_items(number(list));
+        pageClearItems(pageHandle(list));
         shown.clear();
         kept = 0;
     }
     for (std::size_t i = kept; i < items.size(); ++i) {
-        resonix_page_add_item(number(list), items[i].c_str());
+        pageAddItem(pageHandle(list), items[i].c_str());
         shown.push_back(items[i]);
     }
     mirrorSelection(list);
@@ -173,23 +165,23 @@ void DialogPage::mirrorItems(HWND list) {
 void DialogPage::mirrorSelection(HWND list) {
     const Window* window = windows().find(list);
     if (!window || window->kind() != ControlKind::ListBox) return;
-    resonix_page_set_selection(number(list), static_cast<const ListBoxControl*>(window)->currentSelection());
+    pageSetSelection(pageHandle(list), static_cast<const ListBoxControl*>(window)->currentSelection());
 }
 
 void DialogPage::mirrorFocus() {
     const HWND focus = windows().focus();
-    if (windows().activeDialog() == m_dialog) resonix_page_activate(number(m_dialog));
-    if (focus && windows().topLevelOf(focus) == m_dialog) resonix_page_set_focus(number(focus));
+    if (windows().activeDialog() == m_dialog) pageActivate(pageHandle(m_dialog));
+    if (focus && windows().topLevelOf(focus) == m_dialog) pageSetFocus(pageHandle(focus));
     updateDefaultButton();
 }
 
 void DialogPage::updateDefaultButton() {
     const HWND defaultButton = windows().dialogManager().defaultLookingButton(m_dialog);
     if (defaultButton == m_defaultButton) return;
-    if (m_defaultButton && controlFor(m_defaultButton)) resonix_page_set_default(number(m_defaultButton), 0);
+    if (m_defaultButton && controlFor(m_defaultButton)) pageSetDefault(pageHandle(m_defaultButton), 0);
     m_defaultButton = defaultButton;
     if (const Shown* control = controlFor(defaultButton); control && control->role == ControlRole::PushButton) {
-        resonix_page_set_default(number(defaultButton), 1);
+        pageSetDefault(pageHandle(defaultButton), 1);
     }
 }
 
@@ -200,7 +192,7 @@ void DialogPage::mirrorIcon() {
 void DialogPage::mirrorMenu() {
     const DialogWindow* dialog = window();
     if (!dialog) return;
-    resonix_page_clear_menu(number(m_dialog));
+    pageClearMenu(pageHandle(m_dialog));
     const Menu* menu = dialog->systemMenuIfAny();
     if (!menu || !dialog->hasStyle(WS_SYSMENU)) return;
     for (const Menu::Item& item : menu->items()) {
@@ -213,7 +205,7 @@ void DialogPage::mirrorMenu() {
         case SC_MOVE: enabled = !dialog->maximized() && !dialog->iconic(); break;
         default: break;
         }
-        resonix_page_add_menu_item(number(m_dialog), item.isSeparator() ? 0 : item.id, item.isSeparator() ? "" : item.text.c_str(),
+        pageAddMenuItem(pageHandle(m_dialog), item.isSeparator() ? 0 : item.id, item.isSeparator() ? "" : item.text.c_str(),
                                    enabled);
     }
 }
@@ -223,7 +215,7 @@ void DialogPage::mirrorPlacement() {
     if (!dialog) return;
     if (dialog->iconic() != m_minimized) {
         m_minimized = dialog->iconic();
-        resonix_page_set_minimized(number(m_dialog), m_minimized);
+        pageSetMinimized(pageHandle(m_dialog), m_minimized);
         // Back on the page, the window has the keyboard as it had.
         if (!m_minimized) mirrorFocus();
     }
@@ -250,5 +242,5 @@ void DialogPage::showPaint() {
             }
         }
     }
-    resonix_page_set_painted(number(m_dialog), pixels.data(), client.x, client.y);
+    pageSetPainted(pageHandle(m_dialog), pixels.data(), client.x, client.y);
 }

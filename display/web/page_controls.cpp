@@ -5,7 +5,7 @@
 #include "display/qt/shown_text.h"
 #include "display/web/page.h"
 #include "display/web/page_pictures.h"
-#include "display/web/text_fitting.h"
+#include "display/web/page_text_fitting.h"
 #include "portable/text_fitting.h"
 #include "windowing/hosted_control.h"
 #include "windowing/resources.h"
@@ -18,25 +18,23 @@ namespace {
 constexpr DWORD kStaticCentre = 0x1;
 constexpr DWORD kStaticRight = 0x2;
 
-std::uintptr_t number(HWND handle) { return reinterpret_cast<std::uintptr_t>(handle); }
-
 PageControl kindOf(const Window& control, ControlRole role) {
     switch (role) {
-    case ControlRole::PushButton: return kPagePushButton;
-    case ControlRole::GroupBox: return kPageGroupBox;
-    case ControlRole::Label: return kPageLabel;
-    case ControlRole::Picture: return kPagePicture;
-    case ControlRole::InputEdit: return kPageInputEdit;
-    case ControlRole::CaptionEdit: return kPageCaptionEdit;
-    case ControlRole::TextArea: return kPageTextArea;
-    case ControlRole::ResultsField: return kPageResultsField;
-    case ControlRole::ListBox: return kPageListBox;
+    case ControlRole::PushButton: return PageControl::PushButton;
+    case ControlRole::GroupBox: return PageControl::GroupBox;
+    case ControlRole::Label: return PageControl::Label;
+    case ControlRole::Picture: return PageControl::Picture;
+    case ControlRole::InputEdit: return PageControl::InputEdit;
+    case ControlRole::CaptionEdit: return PageControl::CaptionEdit;
+    case ControlRole::TextArea: return PageControl::TextArea;
+    case ControlRole::ResultsField: return PageControl::ResultsField;
+    case ControlRole::ListBox: return PageControl::ListBox;
     case ControlRole::Hosted:
         // A control of an outside class, shown as it describes itself.
-        return static_cast<const HostedControl&>(control).description().shows == HostedDescription::Shows::Link ? kPageLink
-                                                                                                               : kPageEmpty;
+        return static_cast<const HostedControl&>(control).description().shows == HostedDescription::Shows::Link ? PageControl::Link
+                                                                                                               : PageControl::Empty;
     }
-    return kPageEmpty;
+    return PageControl::Empty;
 }
 
 int flagsOf(const Window& control, ControlRole role) {
@@ -44,23 +42,23 @@ int flagsOf(const Window& control, ControlRole role) {
     // Only tab stops take the focus, and only from the window system.
     const bool takesFocus = control.isTabStop() && role != ControlRole::GroupBox && role != ControlRole::Label &&
                             role != ControlRole::Picture;
-    if (takesFocus) flags |= kPageTabStop;
-    if (control.hasStyle(WS_BORDER)) flags |= kPageBorder;
-    if (control.hasStyle(WS_VSCROLL)) flags |= kPageVerticalScroll;
-    if (control.hasStyle(WS_HSCROLL)) flags |= kPageHorizontalScroll;
+    if (takesFocus) flags |= page_style::kTabStop;
+    if (control.hasStyle(WS_BORDER)) flags |= page_style::kBorder;
+    if (control.hasStyle(WS_VSCROLL)) flags |= page_style::kVerticalScroll;
+    if (control.hasStyle(WS_HSCROLL)) flags |= page_style::kHorizontalScroll;
     if (role == ControlRole::Label) {
         const DWORD alignment = control.style() & SS_TYPEMASK;
-        if (alignment == kStaticCentre) flags |= kPageCentred;
-        if (alignment == kStaticRight) flags |= kPageRightAligned;
+        if (alignment == kStaticCentre) flags |= page_style::kCentred;
+        if (alignment == kStaticRight) flags |= page_style::kRightAligned;
         // Static text wraps at word breaks, but a one-line label keeps its
         // line whole rather than lose the rest below its bottom edge.
-        if (control.rect().bottom - control.rect().top >= 2 * WindowSystem::instance().dialogBaseUnits().cy) flags |= kPageWraps;
-        if (static_cast<const StaticControl&>(control).showsPrefix()) flags |= kPageShowsPrefix;
+        if (control.rect().bottom - control.rect().top >= 2 * WindowSystem::instance().dialogBaseUnits().cy) flags |= page_style::kWraps;
+        if (static_cast<const StaticControl&>(control).showsPrefix()) flags |= page_style::kShowsPrefix;
     }
-    if (role == ControlRole::PushButton || role == ControlRole::GroupBox) flags |= kPageShowsPrefix;
+    if (role == ControlRole::PushButton || role == ControlRole::GroupBox) flags |= page_style::kShowsPrefix;
     if (role == ControlRole::TextArea || role == ControlRole::ResultsField) {
-        if (!control.hasStyle(ES_AUTOHSCROLL)) flags |= kPageWraps;
-        if (control.hasStyle(ES_WANTRETURN)) flags |= kPageWantsReturn;
+        if (!control.hasStyle(ES_AUTOHSCROLL)) flags |= page_style::kWraps;
+        if (control.hasStyle(ES_WANTRETURN)) flags |= page_style::kWantsReturn;
     }
     return flags;
 }
@@ -70,7 +68,7 @@ int flagsOf(const Window& control, ControlRole role) {
 void PageControls::add(HWND dialog, const Window& control, ControlRole role) {
     const RECT& r = control.rect();
     const PageControl kind = kindOf(control, role);
-    resonix_page_add_control(number(dialog), number(control.handle()), control.id(), kind, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    pageAddControl(pageHandle(dialog), pageHandle(control.handle()), control.id(), static_cast<int>(kind), r.left, r.top, r.right - r.left, r.bottom - r.top,
                              flagsOf(control, role));
     if (role == ControlRole::Picture) {
         const HINSTANCE module = programModule();
@@ -81,37 +79,37 @@ void PageControls::add(HWND dialog, const Window& control, ControlRole role) {
     if (role == ControlRole::Hosted) {
         const HostedDescription& described = static_cast<const HostedControl&>(control).description();
         const HostedDescription::Font& font = described.font;
-        resonix_page_set_font(number(control.handle()), font.points, font.weight, font.italic, font.underline, font.strikeOut);
+        pageSetFont(pageHandle(control.handle()), font.points, font.weight, font.italic, font.underline, font.strikeOut);
         if (described.activation == HostedDescription::Activation::OpensTarget) {
-            resonix_page_set_target(number(control.handle()), described.target.c_str());
+            pageSetTarget(pageHandle(control.handle()), described.target.c_str());
         }
     }
     showText(control, role);
 }
 
 void PageControls::showText(const Window& control, ControlRole role) {
-    const std::uintptr_t handle = number(control.handle());
+    const std::uintptr_t handle = pageHandle(control.handle());
     switch (role) {
     case ControlRole::Label:
-        resonix_page_set_text(handle, control.text().c_str());
+        pageSetText(handle, control.text().c_str());
         // A one-line label keeps its line whole, set smaller if it must.
-        if (!(flagsOf(control, role) & kPageWraps)) {
+        if (!(flagsOf(control, role) & page_style::kWraps)) {
             fitOneLine(control.handle(), spokenText(control.text(), static_cast<const StaticControl&>(control).showsPrefix()),
                        kSmallestOneLineShare);
         }
         return;
     case ControlRole::CaptionEdit:
-        resonix_page_set_text(handle, control.text().c_str());
+        pageSetText(handle, control.text().c_str());
         fitOneLine(control.handle(), control.text(), kSmallestOneLineShare);
         return;
     case ControlRole::ResultsField:
     case ControlRole::TextArea:
-        resonix_page_set_text(handle, control.text().c_str());
+        pageSetText(handle, control.text().c_str());
         scrollPastCommonBlanks(control.handle(), control.text());
         return;
     case ControlRole::Hosted: {
         const HostedDescription& described = static_cast<const HostedControl&>(control).description();
-        resonix_page_set_text(handle, described.text.c_str());
+        pageSetText(handle, described.text.c_str());
         // The caption is the link's whole message: it may be set smaller than
         // a caption would be before it is cut.
         fitOneLine(control.handle(), described.text, kSmallestLinkShare);
@@ -120,7 +118,7 @@ void PageControls::showText(const Window& control, ControlRole role) {
     case ControlRole::PushButton:
     case ControlRole::GroupBox:
     case ControlRole::InputEdit:
-        resonix_page_set_text(handle, control.text().c_str());
+        pageSetText(handle, control.text().c_str());
         return;
     case ControlRole::Picture:
     case ControlRole::ListBox:

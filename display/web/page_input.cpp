@@ -49,16 +49,16 @@ PageInput nextPageInput() {
     PageInput input;
     while (true) {
         std::uintptr_t handle = 0;
-        input.kind = resonix_page_next_input(&handle, &input.value);
-        if (input.kind != kPageNoInput) {
+        input.kind = static_cast<PageInputKind>(pageNextInput(&handle, &input.value));
+        if (input.kind != PageInputKind::None) {
             input.handle = reinterpret_cast<HWND>(handle);
-            input.text.assign(static_cast<std::size_t>(resonix_page_input_text_size()), '\0');
-            resonix_page_input_text(input.text.data(), static_cast<int>(input.text.size()));
+            input.text.assign(static_cast<std::size_t>(pageInputTextSize()), '\0');
+            pageInputText(input.text.data(), static_cast<int>(input.text.size()));
             // Without its terminator.
             if (!input.text.empty()) input.text.pop_back();
             return input;
         }
-        resonix_page_wait_for_input();
+        pageWaitForInput();
     }
 }
 
@@ -66,38 +66,38 @@ void dispatchPageInput(WebDisplay& display, const PageInput& input) {
     DialogPage* page = display.pageFor(windows().topLevelOf(input.handle));
     if (!page) return;
     switch (input.kind) {
-    case kPageTyped:
+    case PageInputKind::Typed:
         windows().userTypes(input.handle, input.text);
         // Refused input is undone; a text that the program rewrote shows as it is now.
         page->remirror(input.handle);
         break;
-    case kPageSelected: {
+    case PageInputKind::Selected: {
         // A click reports its item even when it is selected already.
         const bool taken = input.value >= 0 ? windows().userSelects(input.handle, input.value) : windows().userFocuses(input.handle);
         if (!taken) page->remirror(input.handle);
         break;
     }
-    case kPageClicked:
+    case PageInputKind::Clicked:
         if (!windows().userClicks(input.handle)) page->remirror(input.handle);
         break;
-    case kPageFocused:
+    case PageInputKind::Focused:
         if (windows().focus() != input.handle && !windows().userFocuses(input.handle)) page->remirror(input.handle);
         break;
-    case kPageKey: {
+    case PageInputKind::Key: {
         Key key{};
         if (!keyOf(input.value, key) || !windows().userPressesKey(page->dialog(), key)) page->mirrorFocus();
         break;
     }
-    case kPageClosed:
+    case PageInputKind::Closed:
         windows().userClosesWindow(page->dialog());
         break;
-    case kPageSystemCommand:
+    case PageInputKind::SystemCommand:
         windows().userChoosesSystemCommand(page->dialog(), static_cast<UINT>(input.value));
         break;
-    case kPagePainted:
+    case PageInputKind::Painted:
         painted(*page);
         break;
-    case kPageRestored:
+    case PageInputKind::Restored:
         // A window without Restore in its menu, or one that is not the
         // active dialog, is still restored by the desktop.
         if (!windows().userChoosesSystemCommand(page->dialog(), SC_RESTORE)) windows().desktopChangedPlacement(page->dialog(), false, false);

@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "display/web/page.h"
 #include "portable/win_types.h"
 
 class WebDisplay;
 
 // One input that the page reported: what the user did, raw.
 struct PageInput {
-    int kind = 0;  // a PageInputKind
+    PageInputKind kind = PageInputKind::None;
     HWND handle = nullptr;
     int value = 0;
     std::string text;

@@ -21,7 +21,7 @@ std::vector<std::uint32_t> pixelsOf(const PixelImage& picture) {
 void PagePictures::showPicture(HWND control, const PixelImage& picture) {
     if (picture.width <= 0 || picture.height <= 0) return;
     const std::vector<std::uint32_t> pixels = pixelsOf(picture);
-    resonix_page_set_picture(reinterpret_cast<std::uintptr_t>(control), pixels.data(), picture.width, picture.height);
+    pageSetPicture(pageHandle(control), pixels.data(), picture.width, picture.height);
 }
 
 void PagePictures::showIcon(HWND window, HICON big, HICON small) {
@@ -30,7 +30,7 @@ void PagePictures::showIcon(HWND window, HICON big, HICON small) {
         for (const PixelImage& picture : icon->images) {
             if (picture.width <= 0 || picture.height <= 0) continue;
             const std::vector<std::uint32_t> pixels = pixelsOf(picture);
-            resonix_page_set_icon(reinterpret_cast<std::uintptr_t>(window), pixels.data(), picture.width, picture.height);
+            pageSetIcon(pageHandle(window), pixels.data(), picture.width, picture.height);
         }
     }
 }

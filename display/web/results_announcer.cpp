@@ -62,7 +62,7 @@ void ResultsAnnouncer::flush() {
     const std::string said = summary();
     if (said.empty() || said == m_announced) return;
     m_announced = said;
-    resonix_page_announce(said.c_str());
+    pageAnnounce(said.c_str());
 }
 
 std::string ResultsAnnouncer::summary() const {

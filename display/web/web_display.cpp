@@ -8,7 +8,7 @@
 #include "windowing/dialog_window.h"
 #include "windowing/window_system.h"
 
-WebDisplay::WebDisplay() : m_baseUnits{resonix_page_dialog_font_width(), resonix_page_dialog_font_height()} {}
+WebDisplay::WebDisplay() : m_baseUnits{pageDialogFontWidth(), pageDialogFontHeight()} {}
 
 WebDisplay::~WebDisplay() {
     if (WindowSystem::instance().display() == this) WindowSystem::instance().setDisplay(nullptr);
@@ -42,9 +42,9 @@ bool WebDisplay::runModalLoop(HWND dialog) {
 
 void WebDisplay::beginMoveOrSize(HWND dialog, UINT command) {
     // Dialogs have a fixed frame: only moving.
-    if (command == SC_MOVE) resonix_page_begin_move(reinterpret_cast<std::uintptr_t>(dialog));
+    if (command == SC_MOVE) pageBeginMove(pageHandle(dialog));
 }
 
-void WebDisplay::openAddress(const std::string& address) { resonix_page_open_address(address.c_str()); }
+void WebDisplay::openAddress(const std::string& address) { pageOpenAddress(address.c_str()); }
 
-POINT WebDisplay::screenSize() const { return POINT{resonix_page_width(), resonix_page_height()}; }
+POINT WebDisplay::screenSize() const { return POINT{pageWidth(), pageHeight()}; }

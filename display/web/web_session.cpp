@@ -8,5 +8,5 @@ WebSession::WebSession() : m_display(std::make_unique<WebDisplay>()) { WindowSys
 
 WebSession::~WebSession() {
     m_display.reset();
-    resonix_page_program_ended(0);
+    pageProgramEnded(0);
 }
