@@ -195,6 +195,7 @@ void DialogPage::mirrorMenu() {
     pageClearMenu(pageHandle(m_dialog));
     const Menu* menu = dialog->systemMenuIfAny();
     if (!menu || !dialog->hasStyle(WS_SYSMENU)) return;
+    // Which entries apply to the window as it is, as on the desktop.
     for (const Menu::Item& item : menu->items()) {
         bool enabled = true;
         switch (item.id & 0xFFF0) {
@@ -205,8 +206,7 @@ void DialogPage::mirrorMenu() {
         case SC_MOVE: enabled = !dialog->maximized() && !dialog->iconic(); break;
         default: break;
         }
-        pageAddMenuItem(pageHandle(m_dialog), item.isSeparator() ? 0 : item.id, item.isSeparator() ? "" : item.text.c_str(),
-                                   enabled);
+        pageAddMenuItem(pageHandle(m_dialog), item.isSeparator() ? 0 : item.id, item.isSeparator() ? "" : item.text.c_str(), enabled);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "portable/win_types.h"
 
 // The page: what the browser display asks of the HTML page that shows the
-// windows (page_library.js), and what the page reports back. Windows and
+// windows (page_*.js), and what the page reports back. Windows and
 // controls are named by their handles, as numbers. Texts are UTF-8.
 
 // What each control shows as, on the page: one HTML control each. The page
@@ -77,7 +77,7 @@ void pageCloseWindow(std::uintptr_t window);
 // `id` is the control's template id, by which tests find it, as they find a
 // control of the platform's own dialogs.
 void pageAddControl(std::uintptr_t window, std::uintptr_t control, int id, int kind, int x, int y, int width, int height,
-                              int flags);
+                    int flags);
 // A window's caption, or a control's text.
 void pageSetText(std::uintptr_t handle, const char* text);
 void pageSetVisible(std::uintptr_t handle, int visible);

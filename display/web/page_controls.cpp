@@ -67,9 +67,8 @@ int flagsOf(const Window& control, ControlRole role) {
 
 void PageControls::add(HWND dialog, const Window& control, ControlRole role) {
     const RECT& r = control.rect();
-    const PageControl kind = kindOf(control, role);
-    pageAddControl(pageHandle(dialog), pageHandle(control.handle()), control.id(), static_cast<int>(kind), r.left, r.top, r.right - r.left, r.bottom - r.top,
-                             flagsOf(control, role));
+    pageAddControl(pageHandle(dialog), pageHandle(control.handle()), control.id(), static_cast<int>(kindOf(control, role)), r.left,
+                   r.top, r.right - r.left, r.bottom - r.top, flagsOf(control, role));
     if (role == ControlRole::Picture) {
         const HINSTANCE module = programModule();
         if (const BitmapResource* bitmap = module ? module->bitmap(static_cast<const StaticControl&>(control).imageId()) : nullptr) {

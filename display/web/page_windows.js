@@ -119,11 +119,9 @@ mergeInto(LibraryManager.library, {
   pageActivate: function(handle) {
     if (ResonixPage.active === handle) return;
     ResonixPage.active = handle;
-    ResonixPage.windows.forEach(function(win) {
-      var active = win.handle === handle;
-      win.root.classList.toggle('rx-active', active);
-      win.root.setAttribute('aria-modal', active ? 'true' : 'false');
-    });
+    // Not aria-modal: the windows under a modal one are inert already, and a
+    // modal dialog would hide the results' announcements from screen readers.
+    ResonixPage.windows.forEach(function(win) { win.root.classList.toggle('rx-active', win.handle === handle); });
     var win = ResonixPage.windows.get(handle);
     // Above the others.
     if (win && Number(win.root.style.zIndex) !== ResonixPage.layers) win.root.style.zIndex = ++ResonixPage.layers;

@@ -257,6 +257,14 @@ class Check:
         value = lambda field: (ax.get(field) or {}).get('value', '')
         return (value('role'), value('name'), value('description'))
 
+    def ax_node(self, expression):
+        """What Chromium tells a screen reader of the element `expression` gives."""
+        found = self.cdp('Runtime.evaluate', {'expression': expression})['result']
+        if 'objectId' not in found:
+            return None
+        node = self.cdp('DOM.describeNode', {'objectId': found['objectId']})['node']
+        return self.cdp('Accessibility.getPartialAXTree', {'backendNodeId': node['backendNodeId'], 'fetchRelatives': False})['nodes'][0]
+
     def object_id(self, element):
         result = self.cdp('Runtime.evaluate', {'expression': f'document.querySelector(\'[data-control="{element.get_attribute("data-control")}"]\')'})
         return result['result']['objectId']
@@ -425,8 +433,13 @@ def run(check, linux_texts, examples_header):
         first = examples[[r[0] for r in examples].index(key)]
         check.calculate(key, first[1], first[3], first[5], first[2], first[4], True)
         check.check_accessible(caption)
-        check.expect('Natural Frequency: ' in check.js("return document.getElementById('announcement').textContent"),
-                     'Calculate says its results to a screen reader')
+        said = check.ax_node("document.querySelector('#announcement p')")
+        check.expect('Natural Frequency: ' in check.js("return document.getElementById('announcement').textContent") and
+                     said is not None and not said.get('ignored'),
+                     f'Calculate says its results to a screen reader, where it can hear them: {said}')
+        region = check.ax_node("document.getElementById('announcement')")
+        check.expect(region and any(p['name'] == 'live' and p['value']['value'] == 'polite' for p in region.get('properties', [])),
+                     'the announcements are a polite live region')
         check.picture(caption, caption.lower())
         results = check.control(caption, CALCULATORS[key]['results'])
         check.click(results)
