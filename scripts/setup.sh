@@ -8,7 +8,8 @@
 #                                 check need
 #   scripts/setup.sh GROUP...     the tests' tools and those of each extra pass
 #                                 named: windows (cross build, Wine, MSI), orca,
-#                                 wayland
+#                                 wayland, web (Emscripten, headless Chromium)
+#   scripts/setup.sh run GROUP...  what running resonix needs, and each group
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev)
@@ -31,6 +32,7 @@ for group in "$@"; do
     windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine msitools wixl) ;;
     orca) packages+=(orca dbus-x11 at-spi2-core xdotool) ;;
     wayland) packages+=(weston qt6-wayland) ;;
+    web) packages+=(emscripten node-acorn googletest chromium chromium-driver python3-selenium curl) ;;
     *) echo "setup: no such group: $group" >&2; exit 2 ;;
   esac
 done
