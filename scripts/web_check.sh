@@ -53,7 +53,7 @@ site="$(scripts/web_build.sh "$build" | tail -1)"
 
 step "build the headless tests with Emscripten and run them through node"
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-tests=(units_test numbers_test calculations_test caption_search_test windowing_test framework_test dialogs_test random_sessions_test)
+tests=(units_test numbers_test calculations_test control_rules_test text_fitting_test windowing_test framework_test dialogs_test random_sessions_test)
 cmake --build "$build" -j"$(nproc)" --target "${tests[@]}" >/dev/null
 ctest --test-dir "$build" --output-on-failure --timeout 240 || fail "the headless tests under node"
 

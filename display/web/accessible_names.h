@@ -5,12 +5,9 @@
 
 #include "portable/win_types.h"
 
-// The names a screen reader gives a dialog's controls. A control that shows
-// a text (a button, a group box, a label, a caption, a link) is named by it;
-// an edit or a list is named by the caption above it or the group box around
-// it, as a sighted user reads the window; a list in a group box is named by
-// the group and described by the caption above it. Worked out from the
-// window system's controls alone, through portable/caption_search.
+// The names a screen reader gives a dialog's controls: the naming plan that
+// the Qt display and Windows apply too (portable/naming_plan), given the
+// window system's controls.
 struct AccessibleName {
     HWND control = nullptr;
     std::string name;

@@ -58,7 +58,7 @@ bool DialogPage::addNewControls() {
     for (HWND child : dialog->children()) {
         const Window* control = windows().find(child);
         if (!control || controlFor(child)) continue;
-        const ControlRole role = roleOf(*control);
+        const ControlRole role = roleOf(control->kind(), control->style());
         PageControls::add(m_dialog, *control, role);
         if (!control->enabled()) pageSetEnabled(pageHandle(child), 0);
         if (!control->visible()) pageSetVisible(pageHandle(child), 0);

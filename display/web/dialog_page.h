@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "display/qt/control_role.h"
+#include "portable/control_role.h"
 #include "display/web/accessible_names.h"
 #include "windowing/display.h"
 

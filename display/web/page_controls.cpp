@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "display/qt/shown_text.h"
+#include "portable/shown_text.h"
 #include "display/web/page.h"
 #include "display/web/page_pictures.h"
 #include "display/web/page_text_fitting.h"
@@ -104,7 +104,7 @@ void PageControls::showText(const Window& control, ControlRole role) {
     case ControlRole::ResultsField:
     case ControlRole::TextArea:
         pageSetText(handle, control.text().c_str());
-        scrollPastCommonBlanks(control.handle(), control.text());
+        fitLines(control.handle(), control.text());
         return;
     case ControlRole::Hosted: {
         const HostedDescription& described = static_cast<const HostedControl&>(control).description();

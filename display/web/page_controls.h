@@ -1,6 +1,7 @@
 #pragma once
 
-#include "display/qt/control_role.h"
+#include "portable/control_role.h"
+#include "windowing/window.h"
 
 // Puts one control on the page: the HTML control that shows it, placed at the
 // control's rectangle and styled after its window styles. The page takes no

@@ -4,10 +4,10 @@
 
 #include "portable/win_types.h"
 
-// Texts that do not fit their control, as the page measures them: a line
-// that must stay whole is set smaller, down to `smallestShare` of its normal
-// size in quarter points, and cut only past that; a multi-line field whose
-// lines all start with blanks is scrolled past as many of them as its widest
-// line needs. The limits are portable/text_fitting.h's.
+// Texts that do not fit their control, fitted by the rule that every platform
+// follows (portable/text_fitting), with widths the page measures: a line that
+// must stay whole is set smaller, down to `smallestShare` of its normal size,
+// a quarter point at a time; a multi-line field's lines are first scrolled
+// past the blanks they all start with, then set smaller.
 void fitOneLine(HWND control, const std::string& text, double smallestShare);
-void scrollPastCommonBlanks(HWND control, const std::string& text);
+void fitLines(HWND control, const std::string& text);

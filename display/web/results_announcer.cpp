@@ -3,7 +3,8 @@
 #include <string_view>
 #include <utility>
 
-#include "display/qt/control_role.h"
+#include "portable/control_role.h"
+#include "windowing/window.h"
 #include "display/web/page.h"
 #include "windowing/window_system.h"
 
@@ -31,7 +32,7 @@ ResultsAnnouncer::ResultsAnnouncer(HWND dialog, std::function<std::string(HWND)>
 
 bool ResultsAnnouncer::showsResults(HWND window) const {
     const Window* found = WindowSystem::instance().find(window);
-    return found && found->parent() == m_dialog && roleOf(*found) == ControlRole::ResultsField;
+    return found && found->parent() == m_dialog && roleOf(found->kind(), found->style()) == ControlRole::ResultsField;
 }
 
 void ResultsAnnouncer::changed(HWND window, Change change) {
@@ -48,7 +49,7 @@ bool ResultsAnnouncer::showsAny() const {
     if (!dialog) return false;
     for (HWND child : dialog->children()) {
         const Window* window = system.find(child);
-        if (window && window->visible() && roleOf(*window) == ControlRole::ResultsField &&
+        if (window && window->visible() && roleOf(window->kind(), window->style()) == ControlRole::ResultsField &&
             window->text().find_first_not_of(" \t\r\n") != std::string::npos) {
             return true;
         }
@@ -72,7 +73,7 @@ std::string ResultsAnnouncer::summary() const {
     std::string parts;
     for (HWND child : dialog->children()) {
         const Window* window = system.find(child);
-        if (!window || !window->visible() || roleOf(*window) != ControlRole::ResultsField) continue;
+        if (!window || !window->visible() || roleOf(window->kind(), window->style()) != ControlRole::ResultsField) continue;
         std::string lines;
         std::string_view rest = window->text();
         while (true) {
