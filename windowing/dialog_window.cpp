@@ -74,3 +74,14 @@ LRESULT DialogWindow::defaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
         return Window::handleMessage(message, wParam, lParam);
     }
 }
+
+bool DialogWindow::offersSystemCommand(UINT command) const {
+    switch (command & 0xFFF0) {
+    case SC_RESTORE: return m_iconic || m_maximized;
+    case SC_MINIMIZE: return !m_iconic;
+    case SC_MAXIMIZE: return !m_maximized;
+    case SC_MOVE: return !m_iconic && !m_maximized;
+    case SC_SIZE: return false;
+    default: return true;
+    }
+}

@@ -29,6 +29,11 @@ public:
 
     Menu& systemMenu() { return *m_systemMenu; }
     const Menu* systemMenuIfAny() const { return m_systemMenu.get(); }
+    // Whether the system menu offers `command` as the window is now, as the
+    // platform greys its entries: Restore only for a minimised or maximised
+    // window, Minimise and Maximise only when it is not so already, Move only
+    // for a window in its place, Size never (a dialog's frame is fixed).
+    bool offersSystemCommand(UINT command) const;
 
     HICON icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
     bool iconic() const { return m_iconic; }

@@ -30,17 +30,8 @@ void SystemMenuPopup::fill(QMenu& menu, const DialogWindow& dialog) {
 }
 
 void SystemMenuPopup::updateEnabled(QMenu& menu, const DialogWindow& dialog) {
-    const bool resizable = false;  // dialogs have a fixed frame
     for (QAction* action : menu.actions()) {
-        if (action->isSeparator()) continue;
-        switch (commandOf(action) & 0xFFF0) {
-        case SC_RESTORE: action->setEnabled(dialog.iconic() || dialog.maximized()); break;
-        case SC_MINIMIZE: action->setEnabled(!dialog.iconic()); break;
-        case SC_MAXIMIZE: action->setEnabled(!dialog.maximized()); break;
-        case SC_SIZE: action->setEnabled(resizable && !dialog.iconic()); break;
-        case SC_MOVE: action->setEnabled(!dialog.maximized()); break;
-        default: action->setEnabled(true); break;
-        }
+        if (!action->isSeparator()) action->setEnabled(dialog.offersSystemCommand(commandOf(action)));
     }
 }
 

@@ -195,17 +195,8 @@ void DialogPage::mirrorMenu() {
     pageClearMenu(pageHandle(m_dialog));
     const Menu* menu = dialog->systemMenuIfAny();
     if (!menu || !dialog->hasStyle(WS_SYSMENU)) return;
-    // Which entries apply to the window as it is, as on the desktop.
     for (const Menu::Item& item : menu->items()) {
-        bool enabled = true;
-        switch (item.id & 0xFFF0) {
-        case SC_RESTORE: enabled = dialog->iconic() || dialog->maximized(); break;
-        case SC_MINIMIZE: enabled = !dialog->iconic(); break;
-        case SC_MAXIMIZE: enabled = !dialog->maximized(); break;
-        case SC_SIZE: enabled = false; break;  // dialogs have a fixed frame
-        case SC_MOVE: enabled = !dialog->maximized() && !dialog->iconic(); break;
-        default: break;
-        }
+        const bool enabled = item.isSeparator() || dialog->offersSystemCommand(item.id);
         pageAddMenuItem(pageHandle(m_dialog), item.isSeparator() ? 0 : item.id, item.isSeparator() ? "" : item.text.c_str(), enabled);
     }
 }

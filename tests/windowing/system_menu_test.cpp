@@ -94,4 +94,30 @@ TEST_F(SystemMenu, WhatTheDesktopDoesByItselfIsRecordedEvenWithoutTheCommand) {
     run(makeTemplate());
 }
 
+TEST_F(SystemMenu, OffersWhatAppliesToTheWindowAsItIs) {
+    struct Row {
+        UINT command;  // what the user chose last; 0 for none
+        std::vector<UINT> offered;
+    };
+    const Row rows[] = {
+        {0, {SC_MOVE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE}},
+        {SC_MINIMIZE, {SC_RESTORE, SC_MAXIMIZE, SC_CLOSE}},
+        {SC_RESTORE, {SC_MOVE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE}},
+        {SC_MAXIMIZE, {SC_RESTORE, SC_MINIMIZE, SC_CLOSE}},
+    };
+    user.at("Test", [&](UserAtWindow& window) {
+        const DialogWindow* dialog = WindowSystem::instance().findDialog(window.dialog());
+        for (const Row& row : rows) {
+            if (row.command) window.systemCommand(row.command);
+            std::vector<UINT> offered;
+            for (UINT command : commandsOf(GetSystemMenu(window.dialog(), FALSE))) {
+                if (command && dialog->offersSystemCommand(command)) offered.push_back(command);
+            }
+            EXPECT_EQ(offered, row.offered) << "after " << row.command;
+        }
+        window.press(Key::Escape);
+    });
+    run(resizable());
+}
+
 }  // namespace
