@@ -19,30 +19,8 @@ self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 cd "$(dirname "$0")/.."
 
 build="${1:-build/web}"
-limit="${RESONIX_WEB_CHECK_LIMIT:-1100}"
-mkdir -p "$build"
-
-# The outer time limit: the pass runs again inside `timeout`, and a pass that
-# hangs is stopped and named, with the step it was in.
-if [ -z "${RESONIX_WEB_CHECK_INNER:-}" ]; then
-  status=0
-  RESONIX_WEB_CHECK_INNER=1 timeout --kill-after=20 "$limit" "$self" "$@" || status=$?
-  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
-    echo "web check: HUNG: scripts/web_check.sh was stopped after $limit s," \
-      "in the step: $(cat "$build/check-step" 2>/dev/null || echo unknown)" >&2
-  fi
-  exit "$status"
-fi
-
-start=$SECONDS
-step() {
-  echo "$*" >"$build/check-step"
-  echo "== web check: $* ($((SECONDS - start)) s)"
-}
-fail() {
-  echo "web check: FAILED: $*" >&2
-  exit 1
-}
+# The pass's own time limit, which names the step it hung in.
+. scripts/named_steps.sh "web check" "$build" "${RESONIX_WEB_CHECK_LIMIT:-1100}" "$self" "$@"
 werror=OFF
 if [ "${CI:-}" = "true" ]; then werror=ON; fi
 

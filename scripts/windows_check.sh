@@ -21,30 +21,8 @@ self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 cd "$(dirname "$0")/.."
 
 build="${1:-build/windows}"
-limit="${RESONIX_WINDOWS_CHECK_LIMIT:-600}"
-mkdir -p "$build"
-
-# The outer time limit: the pass runs again inside `timeout`, and a pass that
-# hangs is stopped and named, with the step it was in.
-if [ -z "${RESONIX_WINDOWS_CHECK_INNER:-}" ]; then
-  status=0
-  RESONIX_WINDOWS_CHECK_INNER=1 timeout --kill-after=20 "$limit" "$self" "$@" || status=$?
-  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
-    echo "windows check: HUNG: scripts/windows_check.sh was stopped after $limit s," \
-      "in the step: $(cat "$build/check-step" 2>/dev/null || echo unknown)" >&2
-  fi
-  exit "$status"
-fi
-
-start=$SECONDS
-step() {
-  echo "$*" >"$build/check-step"
-  echo "== windows check: $* ($((SECONDS - start)) s)"
-}
-fail() {
-  echo "windows check: FAILED: $*" >&2
-  exit 1
-}
+# The pass's own time limit, which names the step it hung in.
+. scripts/named_steps.sh "windows check" "$build" "${RESONIX_WINDOWS_CHECK_LIMIT:-600}" "$self" "$@"
 # A test suite that fails does not stop the pass: the steps after it still
 # tell what they find, and the pass fails at its end.
 failed_suites=()
