@@ -29,27 +29,13 @@ function(resonix_windows_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
 endfunction()
 
-resonix_windows_test(units_test units/unit_factors_test.cpp)
-target_link_libraries(units_test PRIVATE resonix_units)
-
-resonix_windows_test(numbers_test numbers/read_number_test.cpp numbers/printf_format_test.cpp)
-target_link_libraries(numbers_test PRIVATE resonix_numbers)
-
-resonix_windows_test(calculations_test
-  calculator/echo_text_test.cpp
-  calculator/unit_tables_test.cpp
-  rotation/rotation_calc_test.cpp
-  translation/translation_calc_test.cpp)
-target_link_libraries(calculations_test PRIVATE resonix_calculations)
+macro(resonix_portable_test)
+  resonix_windows_test(${ARGV})
+endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/portable_tests.cmake)
 
 resonix_windows_test(link_properties_test about/link_properties_test.cpp ${CMAKE_SOURCE_DIR}/res/web_link_state.cpp)
 target_link_libraries(link_properties_test PRIVATE resonix_weblink)
-
-resonix_windows_test(control_rules_test portable/caption_search_test.cpp portable/control_role_test.cpp portable/naming_plan_test.cpp)
-target_link_libraries(control_rules_test PRIVATE resonix_control_rules)
-
-resonix_windows_test(text_fitting_test portable/text_fitting_test.cpp)
-target_link_libraries(text_fitting_test PRIVATE resonix_text_fitting)
 
 resonix_windows_test(framework_test framework/win32/utf16_test.cpp framework/win32/control_kind_test.cpp
   framework/class_id_text_test.cpp)
